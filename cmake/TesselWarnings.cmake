@@ -1,0 +1,7 @@
+# Project-wide warning set; CI turns them into errors.
+function(tessel_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local)
+  if(TESSEL_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

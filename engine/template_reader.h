@@ -1,0 +1,44 @@
+#pragma once
+// Reads a template file into the item tree and offers the services the rest
+// of the engine uses on it. The tree and the INI reader are module state,
+// from OpenTemplate until FreeTemplate.
+#include <string>
+
+#include "engine/template_items.h"
+
+namespace engine {
+
+// Creates the root list and opens the INI reader on the template (Windows
+// path text). Any tree of an earlier template is freed first.
+TemplateList& OpenTemplate(const std::string& windowsPath);
+// Appends the items the section names, recursing into containers. A section
+// already being walked (names compared without case) or nesting past a sane
+// depth ends that branch with a "Tessel: " message and the error flag.
+void ReadTemplateSection(TemplateList& list, const std::string& section);
+TemplateList& GetTemplateList();
+// Frees the tree (and, for the root list, the INI reader).
+void FreeTemplate();
+
+// Empty name means "DEFAULTSTYLE". Shows "Tessel: Style "<name>" not found"
+// and sets the error flag when no text style has that exact name.
+const rcStyle* FindStyle(const std::string& styleName);
+
+// First item of that exact name, depth first, into fixed, repeat, title and
+// shape regions.
+rcDefItem* FindTemplateItem(TemplateList& list, const std::string& name);
+const rcDefItem* FindTemplateItem(const TemplateList& list, const std::string& name);
+
+// For zBxSetHighlight; shows its own message on failure. Only variables.
+bool SetHighlightRule(const std::string& variableName, const std::string& valueText,
+                      const std::string& conditionWord);
+
+// Reads a real written with either decimal separator; throws
+// std::invalid_argument on text that is no number.
+double StrToFloatLocale(const std::string& text);
+
+uint8_t MapBorderSides(int32_t fileBits);
+uint8_t MapFillPattern(int32_t value);
+uint8_t MapPenStyle(int32_t value);
+uint8_t MapShape(int32_t value);
+
+}  // namespace engine

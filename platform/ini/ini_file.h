@@ -1,0 +1,60 @@
+#pragma once
+// TIniFile: an INI file with the rules of the Windows private-profile
+// functions, which templates were written under:
+//  - section and key names match without regard to (ASCII) case;
+//  - blanks around names and values are dropped, and one pair of double
+//    quotes enclosing a whole value is removed on reading;
+//  - a value reads as at most 1023 characters (the 1024-byte buffer);
+//  - ReadSection gives every key name of the section in file order (the
+//    original cut the list at 8192 bytes and so dropped children of large
+//    containers; we read it whole);
+//  - an integer is read as text; "0x"/"0X" reads hexadecimal; a text that is
+//    no integer, and a missing key, give the default;
+//  - a write replaces a value in place, appends a new key at the end of its
+//    section and a new section at the end of the file; an empty value is
+//    written as "KEY=";
+//  - CRLF and LF files are read; CRLF is written.
+// Text is Windows-1252 bytes, unchanged. Where a section or key occurs twice
+// the first one answers, as with the private-profile functions.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class TIniFile {
+ public:
+  // nativePath is a UTF-8 file-system path. A missing file reads as empty; it
+  // is created by the first write.
+  explicit TIniFile(std::string nativePath);
+  ~TIniFile();
+  TIniFile(const TIniFile&) = delete;
+  TIniFile& operator=(const TIniFile&) = delete;
+
+  const std::string& FileName() const;
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view defaultValue) const;
+  int32_t ReadInteger(std::string_view section, std::string_view key,
+                      int32_t defaultValue) const;
+  std::vector<std::string> ReadSection(std::string_view section) const;
+  std::vector<std::string> ReadSections() const;
+  bool SectionExists(std::string_view section) const;
+  bool ValueExists(std::string_view section, std::string_view key) const;
+
+  // Each write goes to disk at once, as the private-profile functions do.
+  // Returns false when the file cannot be written (nothing is lost in memory).
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteInteger(std::string_view section, std::string_view key, int32_t value);
+  bool EraseSection(std::string_view section);
+  bool DeleteKey(std::string_view section, std::string_view key);
+
+ private:
+  struct Content;
+  std::string path_;
+  std::unique_ptr<Content> content_;
+};
+
+}  // namespace platform

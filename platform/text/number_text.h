@@ -1,0 +1,28 @@
+#pragma once
+// The class library's number conversions, reproduced so that templates and
+// host values convert exactly as they did: StrToInt, StrToFloat (with an
+// explicit decimal separator) and FloatToStr (general format, 15 digits).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Decimal with optional sign, or hexadecimal after "$", "0x" or "0X". Leading
+// blanks are allowed, nothing may follow the digits. Hexadecimal takes up to
+// eight digits as a 32-bit pattern; a decimal out of the 32-bit range is no
+// integer.
+std::optional<int32_t> TryStrToInt(std::string_view text);
+
+// [blanks][sign]digits[separator digits][(E|e)[sign]digits][blanks], where
+// the separator is the given character; at least one digit before or after
+// the separator. NaN and infinities are not numbers.
+std::optional<double> TryStrToFloat(std::string_view text, char decimalSeparator);
+
+// General format with 15 significant digits: fixed notation while the value
+// is at least 1E-5 and has at most 15 integer digits, else d.ddddE+x style
+// ("1E20", "1.5E-7"); trailing zeros dropped; the given separator.
+std::string FloatToStr(double value, char decimalSeparator);
+
+}  // namespace platform
