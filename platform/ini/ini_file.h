@@ -15,7 +15,12 @@
 //    written as "KEY=";
 //  - CRLF and LF files are read; CRLF is written.
 // Text is Windows-1252 bytes, unchanged. Where a section or key occurs twice
-// the first one answers, as with the private-profile functions.
+// the first one answers, as with the private-profile functions; ReadSection
+// still lists every key line of that first section. Lines without "=" and
+// comment lines (";") are no keys. SectionExists is true, as in the class
+// library, only for a section that holds at least one key. A write whose
+// section or key name would break the file's lines is refused (false); line
+// breaks inside a value are written as blanks.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -53,6 +58,8 @@ class TIniFile {
 
  private:
   struct Content;
+  // Rewrites the whole file from memory.
+  bool Flush() const;
   std::string path_;
   std::unique_ptr<Content> content_;
 };

@@ -15,7 +15,9 @@ char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
 // Text of a date in the short date format and of a time in the long time
-// format; formats use Qt's date-time pattern letters.
+// format; formats use Qt's date-time pattern letters. Texts and formats are
+// Windows-1252. The system's long time format is taken without its time-zone
+// part.
 std::string ShortDateText(const LocalDateTime& when);
 std::string LongTimeText(const LocalDateTime& when);
 void SetDateTimeFormats(std::string shortDateFormat, std::string longTimeFormat);

@@ -21,8 +21,10 @@ std::optional<int32_t> TryStrToInt(std::string_view text);
 std::optional<double> TryStrToFloat(std::string_view text, char decimalSeparator);
 
 // General format with 15 significant digits: fixed notation while the value
-// is at least 1E-5 and has at most 15 integer digits, else d.ddddE+x style
-// ("1E20", "1.5E-7"); trailing zeros dropped; the given separator.
+// has at most 15 integer digits and is at least 1E-4 (the class library's code
+// switches below 0.1E-3, so 0.00001 gives "1E-5"), else d.ddddE+x style
+// ("1E20", "1.5E-7"); trailing zeros dropped; the given separator. NaN and
+// the infinities give "NAN", "INF" and "-INF".
 std::string FloatToStr(double value, char decimalSeparator);
 
 }  // namespace platform
