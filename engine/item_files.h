@@ -1,7 +1,9 @@
 #pragma once
 // Path text algorithms on Windows text: the template folder kept by
 // zBxCreateReport, the lower-cased extension, and the resolution of a picture
-// or rich-text item's file against its FILELOCATION.
+// or rich-text item's file against its FILELOCATION. "/" separates like "\",
+// so templates made on Windows and paths given natively meet; a location
+// that begins with "/" is absolute like one with ":".
 #include <string>
 #include <string_view>
 
@@ -19,8 +21,9 @@ std::string LowerExtension(std::string_view path);
 // The text after the last "\" or ":" (or "/").
 std::string FileNamePart(std::string_view path);
 
-// The candidate path (Windows text) of a file name against a location and the
-// template folder, before the existence check.
+// The candidate path (Windows text, "\" only) of a file name against a
+// location and the template folder, before the existence check. A network
+// template folder (\\server\share) keeps its leading pair.
 std::string ComposeItemPath(const std::string& templateFolder, const std::string& location,
                             const std::string& name);
 

@@ -12,19 +12,28 @@ namespace engine {
 // path text). Any tree of an earlier template is freed first.
 TemplateList& OpenTemplate(const std::string& windowsPath);
 // Appends the items the section names, recursing into containers. A section
-// already being walked (names compared without case) or nesting past a sane
-// depth ends that branch with a "Tessel: " message and the error flag.
+// already walked in this load (names compared without case) or nesting past
+// a sane depth ends that branch with a "Tessel: " message and the error flag.
 void ReadTemplateSection(TemplateList& list, const std::string& section);
 TemplateList& GetTemplateList();
 // Frees the tree (and, for the root list, the INI reader).
 void FreeTemplate();
 
+// The report style's item name.
+inline constexpr const char* kReportStyleName = "Report Style";
+// The report style is found by its kind (FindTemplateItem passes over it);
+// the first one of the list, or nullptr.
+const rcDefItem* FindReportItem(const TemplateList& list);
+// A template without a report style reads as if its [RR0] were empty.
+void EnsureReportItem(TemplateList& list);
+
 // Empty name means "DEFAULTSTYLE". Shows "Tessel: Style "<name>" not found"
 // and sets the error flag when no text style has that exact name.
 const rcStyle* FindStyle(const std::string& styleName);
 
-// First item of that exact name, depth first, into fixed, repeat, title and
-// shape regions.
+// First control of that exact name, depth first, into fixed, repeat, title
+// and shape regions. Text styles and the report style are passed over: a
+// style may carry a region's name.
 rcDefItem* FindTemplateItem(TemplateList& list, const std::string& name);
 const rcDefItem* FindTemplateItem(const TemplateList& list, const std::string& name);
 
@@ -33,7 +42,8 @@ bool SetHighlightRule(const std::string& variableName, const std::string& valueT
                       const std::string& conditionWord);
 
 // Reads a real written with either decimal separator; throws
-// std::invalid_argument on text that is no number.
+// std::invalid_argument on text that is no number (NaN and infinities
+// included).
 double StrToFloatLocale(const std::string& text);
 
 uint8_t MapBorderSides(int32_t fileBits);
