@@ -43,6 +43,9 @@ struct TInstancePair {
 };
 
 inline constexpr int32_t kReadyMarker = 1014;
+// Deeper BeginRegionInstance calls are refused like a region not found, so a
+// hostile host cannot nest without bound.
+inline constexpr int kMaxOpenRegions = 256;
 
 InstanceList& InitInstances();
 InstanceList& GetInstanceList();
