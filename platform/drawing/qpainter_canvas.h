@@ -35,6 +35,9 @@ class QPainterCanvas : public TCanvas {
   QPainter& painter_;
   int32_t dpiY_;
   TPoint penPos_;
+  // False only inside a process whose Qt application object cannot hold
+  // fonts; text is then left out rather than aborting the process.
+  bool fontsUsable_ = false;
 };
 
 }  // namespace platform

@@ -1,1 +1,145 @@
-// placeholder: filled in by its owner
+#include "platform/printing/pdf_printer.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QString>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+#include "platform/drawing/qpainter_canvas.h"
+#include "platform/system/qt_application.h"
+#include "platform/text/win1252.h"
+
+namespace platform {
+namespace {
+
+constexpr int32_t kPixelsPerInch = 600;
+constexpr double kMarginInches = 0.25;
+
+QPageLayout LetterLayout(TPrinterOrientation orientation) {
+  return QPageLayout(QPageSize(QPageSize::Letter),
+                     orientation == TPrinterOrientation::poLandscape ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait,
+                     QMarginsF(kMarginInches, kMarginInches, kMarginInches, kMarginInches),
+                     QPageLayout::Inch);
+}
+
+std::string PrintTarget() {
+  const char* value = std::getenv("ZBX_PRINT_TO");
+  return value != nullptr ? std::string(value) : std::string();
+}
+
+bool HasGuiApplication() {
+  return EnsureApplication() ||
+         qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+}  // namespace
+
+// Members in the order they must come up; they go down in reverse.
+struct PdfPrinter::Job {
+  std::string printTo;
+  std::string path;
+  TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
+  QSaveFile file;
+  std::optional<QPdfWriter> writer;
+  QPainter painter;
+  std::optional<QPainterCanvas> canvas;
+
+  explicit Job(const std::string& filePath) : path(filePath), file(QString::fromStdString(filePath)) {}
+  ~Job() {
+    canvas.reset();
+    if (painter.isActive()) painter.end();
+  }
+};
+
+PdfPrinter::PdfPrinter()
+    : portrait_(DeviceValuesOf(LetterLayout(TPrinterOrientation::poPortrait), kPixelsPerInch)),
+      landscape_(DeviceValuesOf(LetterLayout(TPrinterOrientation::poLandscape), kPixelsPerInch)) {}
+
+PdfPrinter::~PdfPrinter() { Abort(); }
+
+void PdfPrinter::SetOrientation(TPrinterOrientation orientation) { orientation_ = orientation; }
+TPrinterOrientation PdfPrinter::Orientation() const { return orientation_; }
+void PdfPrinter::SetTitle(const std::string& ansiTitle) { title_ = ansiTitle; }
+
+void PdfPrinter::BeginDoc() {
+  if (job_) throw EPrinter("Printing in progress");
+  if (!HasGuiApplication()) throw EPrinter("Printing needs a Qt GUI application object.");
+
+  const std::string printTo = PrintTarget();
+  auto job = std::make_unique<Job>(names_.NextPath(printTo));
+  job->printTo = printTo;
+  job->orientation = orientation_;
+  if (!job->file.open(QIODevice::WriteOnly)) {
+    throw EPrinter("Cannot write the PDF file " + job->path + ": " +
+                   job->file.errorString().toStdString());
+  }
+  job->writer.emplace(&job->file);
+  job->writer->setResolution(kPixelsPerInch);
+  job->writer->setPageLayout(LetterLayout(orientation_));
+  job->writer->setTitle(QString::fromStdString(Win1252ToUtf8(title_)));
+  job->writer->setCreator(QStringLiteral("zbx_qn"));
+  if (!job->painter.begin(&*job->writer)) {
+    throw EPrinter("Cannot start the PDF file " + job->path + ".");
+  }
+  job->canvas.emplace(job->painter, kPixelsPerInch);
+  job_ = std::move(job);
+  canvas_.SetTarget(&*job_->canvas);
+}
+
+void PdfPrinter::NewPage() {
+  if (!job_) throw EPrinter("Printer is not currently printing");
+  if (!job_->writer->newPage()) throw EPrinter("Cannot start a new page in " + job_->path + ".");
+}
+
+void PdfPrinter::EndDoc() {
+  if (!job_) return;
+  canvas_.SetTarget(nullptr);
+  const std::unique_ptr<Job> job = std::move(job_);
+  job->canvas.reset();
+  const bool finished = job->painter.end();
+  if (!finished || !job->file.commit()) {
+    throw EPrinter("Cannot write the PDF file " + job->path + ": " +
+                   job->file.errorString().toStdString());
+  }
+  names_.CountJob(job->printTo);
+  std::fprintf(stderr, "zbx_qn: printed to %s\n", job->path.c_str());
+  std::fflush(stderr);
+}
+
+void PdfPrinter::Abort() {
+  if (!job_) return;
+  canvas_.SetTarget(nullptr);
+  const std::unique_ptr<Job> job = std::move(job_);
+  job->canvas.reset();
+  job->painter.end();
+  // Without a commit the temporary file is removed and nothing appears.
+  job->file.cancelWriting();
+}
+
+bool PdfPrinter::Printing() const { return job_ != nullptr; }
+TCanvas& PdfPrinter::Canvas() { return canvas_; }
+
+const DeviceValues& PdfPrinter::Values() const {
+  const TPrinterOrientation orientation = job_ ? job_->orientation : orientation_;
+  return orientation == TPrinterOrientation::poLandscape ? landscape_ : portrait_;
+}
+
+int32_t PdfPrinter::LogPixelsX() const { return Values().pixelsPerInchX; }
+int32_t PdfPrinter::LogPixelsY() const { return Values().pixelsPerInchY; }
+int32_t PdfPrinter::PhysicalWidth() const { return Values().physicalWidth; }
+int32_t PdfPrinter::PhysicalHeight() const { return Values().physicalHeight; }
+int32_t PdfPrinter::PhysicalOffsetX() const { return Values().offsetX; }
+int32_t PdfPrinter::PhysicalOffsetY() const { return Values().offsetY; }
+int32_t PdfPrinter::PageWidth() const { return Values().pageWidth; }
+int32_t PdfPrinter::PageHeight() const { return Values().pageHeight; }
+
+}  // namespace platform

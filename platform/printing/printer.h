@@ -35,7 +35,7 @@ class TPrinter {
 
   virtual void BeginDoc() = 0;  // throws EPrinter
   virtual void NewPage() = 0;   // throws EPrinter
-  virtual void EndDoc() = 0;
+  virtual void EndDoc() = 0;   // throws EPrinter when the job cannot be delivered
   virtual void Abort() = 0;
   virtual bool Printing() const = 0;
 
@@ -63,7 +63,9 @@ TPrinter& Printer();
 TPrinter* SetPrinter(TPrinter* printer);
 
 // Ends a started job unless it was ended: RAII for "a started job is always
-// ended or aborted". Abort when unwinding through an exception.
+// ended or aborted". Abort when unwinding through an exception. EndDoc may
+// throw EPrinter when the finished job cannot be delivered; End() passes
+// that on, the destructor can only write it to standard error.
 class PrintJob {
  public:
   explicit PrintJob(TPrinter& printer);  // BeginDoc; throws EPrinter

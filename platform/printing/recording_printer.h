@@ -3,6 +3,7 @@
 // a log of the job calls.
 #include <vector>
 
+#include "platform/drawing/forwarding_canvas.h"
 #include "platform/drawing/recording_canvas.h"
 #include "platform/printing/printer.h"
 
@@ -13,7 +14,7 @@ struct RecordingPrinterSetup {
   int32_t physicalWidth = 5100, physicalHeight = 6600;  // Letter at 600 ppi
   int32_t offsetX = 100, offsetY = 120;
   int32_t pageWidth = 4900, pageHeight = 6360;
-  bool failBeginDoc = false;
+  bool failBeginDoc = false;  // BeginDoc logs itself, then throws EPrinter
 };
 
 class RecordingPrinter : public TPrinter {
@@ -54,6 +55,9 @@ class RecordingPrinter : public TPrinter {
   TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
   bool printing_ = false;
   RecordingCanvas idleCanvas_;
+  // What Canvas() hands out: one object for the printer's life, drawing on
+  // the current page's RecordingCanvas (idleCanvas_ outside a job).
+  ForwardingCanvas canvas_;
 };
 
 }  // namespace platform

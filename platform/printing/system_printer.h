@@ -1,0 +1,52 @@
+#pragma once
+// The system's default printer through Qt and CUPS, at the printer's own
+// resolution and paper.
+#include <memory>
+
+#include "platform/drawing/forwarding_canvas.h"
+#include "platform/printing/device_values.h"
+#include "platform/printing/printer.h"
+
+class QPrinter;
+class QPrinterInfo;
+
+namespace platform {
+
+class SystemPrinter : public TPrinter {
+ public:
+  explicit SystemPrinter(const QPrinterInfo& printer);
+  ~SystemPrinter() override;
+  SystemPrinter(const SystemPrinter&) = delete;
+  SystemPrinter& operator=(const SystemPrinter&) = delete;
+
+  // An orientation set during a job applies from the next job on.
+  void SetOrientation(TPrinterOrientation orientation) override;
+  TPrinterOrientation Orientation() const override;
+  void SetTitle(const std::string& ansiTitle) override;
+  void BeginDoc() override;
+  void NewPage() override;
+  // Throws EPrinter when the job cannot be handed to the printer.
+  void EndDoc() override;
+  void Abort() override;
+  bool Printing() const override;
+  TCanvas& Canvas() override;
+  int32_t LogPixelsX() const override;
+  int32_t LogPixelsY() const override;
+  int32_t PhysicalWidth() const override;
+  int32_t PhysicalHeight() const override;
+  int32_t PhysicalOffsetX() const override;
+  int32_t PhysicalOffsetY() const override;
+  int32_t PageWidth() const override;
+  int32_t PageHeight() const override;
+
+ private:
+  struct Job;
+  DeviceValues Values() const;
+
+  TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<Job> job_;
+  ForwardingCanvas canvas_;
+};
+
+}  // namespace platform
