@@ -1,1 +1,57 @@
-// placeholder: filled in by its owner
+#include "engine/page_layout.h"
+
+#include "engine/engine_state.h"
+#include "engine/pagination.h"
+#include "engine/template_reader.h"
+
+namespace engine {
+namespace {
+
+// The layout's module state: the page list of the last layout, whether it
+// stands, and the orientation that layout read from the report style.
+struct LayoutState {
+  TPageList pages;
+  bool laidOut = false;
+  uint8_t orientation = 0;
+};
+
+LayoutState& State() {
+  static LayoutState state;
+  return state;
+}
+
+}  // namespace
+
+void RunLayout() { LayoutReport(); }
+
+TPageList& GetPages() { return State().pages; }
+
+TemplateList& GetTemplateItems() { return GetTemplateList(); }
+
+uint8_t GetReportOrientation() { return State().orientation; }
+
+void InitPageList() {
+  if (ErrorFlag()) return;
+  State().pages = TPageList{};
+  State().laidOut = true;
+}
+
+void LayoutReport() { LayoutReport(GetTemplateList(), GetInstanceList()); }
+
+void LayoutReport(TemplateList& templates, InstanceList& instances) {
+  if (ErrorFlag()) return;
+  if (State().laidOut) FreePageList();
+  InitPageList();
+  State().orientation = Paginate(templates, instances, State().pages);
+}
+
+void FreePageList() {
+  State().pages.clear();
+  State().laidOut = false;
+}
+
+bool LaidOut() { return State().laidOut; }
+
+void ClearLaidOut() { State().laidOut = false; }
+
+}  // namespace engine

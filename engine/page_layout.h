@@ -31,12 +31,14 @@ TemplateList& GetTemplateItems();
 uint8_t GetReportOrientation();
 void InitPageList();
 void LayoutReport();
+// The same over a given template root list and top-level instance list.
+void LayoutReport(TemplateList& templates, InstanceList& instances);
 void FreePageList();
 
 bool LaidOut();
 void ClearLaidOut();
 
-// Geometry tests (exposed for tests).
+// Geometry tests (exposed for tests); more in layout_geometry.h.
 bool RectsOverlap(const platform::TRect& a, const platform::TRect& b);
 bool LiesBelow(const platform::TRect& title, const platform::TRect& r);
 bool InParentChain(const rcDefItem& item, const std::string& name);

@@ -1,0 +1,64 @@
+#include "engine/layout_template_index.h"
+
+#include <algorithm>
+
+#include "engine/layout_geometry.h"
+#include "engine/template_reader.h"
+
+namespace engine {
+
+LayoutTemplateIndex::LayoutTemplateIndex(TemplateList& root) : root_(root) {}
+
+rcDefItem* LayoutTemplateIndex::Find(const std::string& name) {
+  auto found = byName_.find(name);
+  if (found == byName_.end()) found = byName_.emplace(name, FindTemplateItem(root_, name)).first;
+  return found->second;
+}
+
+const rcDefItem& LayoutTemplateIndex::Named(const rcDefItem& item) {
+  const rcDefItem* named = Find(item.Name);
+  return named != nullptr ? *named : item;
+}
+
+rcDefItem* LayoutTemplateIndex::FirstTitleChild(rcDefItem& container) {
+  auto found = firstTitle_.find(&container);
+  if (found != firstTitle_.end()) return found->second;
+  rcDefItem* title = nullptr;
+  if (TemplateList* children = ChildrenOf(container)) {
+    for (auto& child : *children) {
+      if (child->ItemType == kTitleRegion) {
+        title = child.get();
+        break;
+      }
+    }
+  }
+  firstTitle_.emplace(&container, title);
+  return title;
+}
+
+bool LayoutTemplateIndex::HasTitleItem(const TemplateList& list) {
+  auto found = holdsTitle_.find(&list);
+  if (found != holdsTitle_.end()) return found->second;
+  const bool holds = std::any_of(list.begin(), list.end(),
+                                 [](const auto& item) { return item->ItemType == kTitleRegion; });
+  holdsTitle_.emplace(&list, holds);
+  return holds;
+}
+
+const std::vector<char>& LayoutTemplateIndex::StaticChainFlags(const rcDefItem& item,
+                                                               const TPage& staticLayer) {
+  auto found = chainFlags_.find(&item);
+  if (found != chainFlags_.end() && found->second.size() == staticLayer.size()) {
+    return found->second;
+  }
+  std::vector<char> flags;
+  flags.reserve(staticLayer.size());
+  for (const auto& placed : staticLayer) {
+    flags.push_back(InParentChain(root_, item, placed->entry->item->Name) ? 1 : 0);
+  }
+  std::vector<char>& stored = chainFlags_[&item];
+  stored = std::move(flags);
+  return stored;
+}
+
+}  // namespace engine
