@@ -1,1 +1,171 @@
-// placeholder: filled in by its owner
+#include "engine/page_drawing.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+#include "engine/engine_state.h"
+#include "engine/item_drawing.h"
+#include "engine/page_pictures.h"
+#include "platform/printing/printer.h"
+#include "platform/richtext/rich_text_document.h"
+
+namespace engine {
+namespace {
+
+struct DrawingTarget {
+  TargetKind kind = TargetKind::Preview;
+  platform::TCanvas* previewCanvas = nullptr;
+};
+
+struct PageCounters {
+  int32_t number = 0;
+  int32_t count = 0;
+};
+
+// The preview bitmap's size: the page rich text is formatted on in the
+// preview. The platform's renderer needs no page beyond the rendering
+// rectangle, so only the preview writes it.
+struct PageSize {
+  int32_t width = 850;
+  int32_t height = 1100;
+};
+
+DrawingTarget& Target() {
+  static DrawingTarget target;
+  return target;
+}
+
+PageCounters& Counters() {
+  static PageCounters counters;
+  return counters;
+}
+
+PageSize& PreviewPageSize() {
+  static PageSize size;
+  return size;
+}
+
+platform::RichTextDocument*& HiddenRichText() {
+  static platform::RichTextDocument* document = nullptr;
+  return document;
+}
+
+bool Printing() { return Target().kind == TargetKind::Printer; }
+
+// The hidden rich-text document lives for one print or preview call, freed
+// however the call ends.
+class HiddenRichTextScope {
+ public:
+  HiddenRichTextScope()
+      : document_(std::make_unique<platform::RichTextDocument>()), previous_(HiddenRichText()) {
+    HiddenRichText() = document_.get();
+  }
+  ~HiddenRichTextScope() { HiddenRichText() = previous_; }
+  HiddenRichTextScope(const HiddenRichTextScope&) = delete;
+  HiddenRichTextScope& operator=(const HiddenRichTextScope&) = delete;
+
+ private:
+  std::unique_ptr<platform::RichTextDocument> document_;
+  platform::RichTextDocument* previous_;
+};
+
+// On the printer the canvas belongs to the current page of the started job,
+// so it is asked for anew for every page.
+platform::TCanvas* TargetCanvas() {
+  if (Printing()) return &platform::Printer().Canvas();
+  return Target().previewCanvas;
+}
+
+int32_t RealPageCount(const TPageList& pages) {
+  return static_cast<int32_t>(std::min<size_t>(pages.size() - 1, INT32_MAX));
+}
+
+// Starts the printer's job in the orientation the layout took from the report
+// style; nothing when drawing on the preview.
+void StartJobWhenPrinting(std::optional<platform::PrintJob>& job) {
+  if (!Printing()) return;
+  platform::TPrinter& printer = platform::Printer();
+  printer.SetOrientation(GetReportOrientation() == 0 ? platform::TPrinterOrientation::poPortrait
+                                                     : platform::TPrinterOrientation::poLandscape);
+  job.emplace(printer);
+}
+
+}  // namespace
+
+void SelectTarget(TargetKind kind, platform::TCanvas* canvas) {
+  Target().kind = kind;
+  Target().previewCanvas = kind == TargetKind::Printer ? nullptr : canvas;
+}
+
+void SetPreviewPageSize(int32_t width, int32_t height) { PreviewPageSize() = {width, height}; }
+
+void DrawPage(int32_t pageIndex) {
+  TPageList& pages = GetPages();
+  if (pageIndex < 0 || static_cast<size_t>(pageIndex) >= pages.size() || !pages[pageIndex]) return;
+  platform::TCanvas* canvas = TargetCanvas();
+  if (!canvas) return;
+
+  DeviceTransform transform;
+  int32_t resolutionX = 100;
+  int32_t resolutionY = 100;
+  if (Printing()) {
+    const TPrinterMetrics metrics = GetPrinterMetrics();
+    transform = {metrics.scaleX, metrics.scaleY, metrics.physicalOffsetX, metrics.physicalOffsetY};
+    resolutionX = metrics.pixelsPerInchX;
+    resolutionY = metrics.pixelsPerInchY;
+  }
+  PagePictures pictures;
+  const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),      pictures,
+                                   HiddenRichText(), resolutionX, resolutionY,
+                                   Counters().number, Counters().count};
+  for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
+    if (placed && DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
+  }
+}
+
+void PrintAllPages() {
+  if (ErrorFlag()) return;
+  HiddenRichTextScope richText;
+  if (!LaidOut()) RunLayout();
+  const TPageList& pages = GetPages();
+  // Only a layout that could not even begin leaves no static layer; it has
+  // said why.
+  if (pages.empty()) return;
+
+  std::optional<platform::PrintJob> job;
+  StartJobWhenPrinting(job);
+  PageCounters& counters = Counters();
+  const int32_t realPages = RealPageCount(pages);
+  if (realPages == 0) {
+    // The static layer alone is printed as one page, and counted as one.
+    counters = {1, 1};
+    DrawPage(0);
+  } else {
+    counters.count = realPages;
+    for (int32_t i = 1; i <= realPages; ++i) {
+      counters.number = i;
+      DrawPage(0);
+      DrawPage(i);
+      if (job && i < realPages) platform::Printer().NewPage();
+    }
+  }
+  if (job) job->End();
+}
+
+void DrawOnePage(int32_t pageNumber) {
+  if (ErrorFlag()) return;
+  const TPageList& pages = GetPages();
+  if (pages.empty()) return;
+  HiddenRichTextScope richText;
+  std::optional<platform::PrintJob> job;
+  StartJobWhenPrinting(job);
+  const int32_t realPages = RealPageCount(pages);
+  Counters() = {pageNumber, std::max(realPages, 1)};
+  DrawPage(0);
+  // A page number outside the report draws the static layer alone.
+  if (realPages > 0 && pageNumber >= 1 && pageNumber <= realPages) DrawPage(pageNumber);
+  if (job) job->End();
+}
+
+}  // namespace engine

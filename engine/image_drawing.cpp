@@ -1,0 +1,38 @@
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "engine/engine_state.h"
+#include "engine/item_drawing.h"
+#include "engine/item_files.h"
+#include "engine/page_pictures.h"
+
+namespace engine {
+namespace {
+
+int32_t Span(int32_t from, int32_t to) {
+  return static_cast<int32_t>(std::min<int64_t>(static_cast<int64_t>(to) - from, INT32_MAX));
+}
+
+}  // namespace
+
+ItemResult DrawImageRegion(const ItemDrawingContext& context, const TPlacedItem& placed) {
+  // An empty name (no file, a missing one, or the error flag set) has the
+  // empty extension and ends the page like any other unknown type.
+  const std::string path = ResolveItemFile(*placed.entry);
+  const std::string extension = LowerExtension(path);
+  const bool bitmap = extension == ".bmp" || extension == ".dib";
+  if (!bitmap && extension != ".jpg") {
+    ShowMessage("Tessel: Expected BMP or JPG extention, found - " + extension + "\"  ");
+    return ItemResult::EndPage;
+  }
+  const platform::Picture* picture =
+      context.pictures.Get(path, bitmap ? PagePictures::Format::Bitmap : PagePictures::Format::Jpeg);
+  if (!picture) return ItemResult::Continue;
+  const platform::TRect rect = DeviceRect(context.transform, placed.rect);
+  context.canvas.StretchDIBits(rect.Left, rect.Top, Span(rect.Left, rect.Right), Span(rect.Top, rect.Bottom),
+                               *picture);
+  return ItemResult::Continue;
+}
+
+}  // namespace engine

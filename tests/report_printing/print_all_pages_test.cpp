@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "platform/system/file_paths.h"
+#include "platform/system/message_box.h"
+#include "tests/report_printing/printing_fixture.h"
+
+namespace {
+
+using namespace printing_test;
+using Strings = std::vector<std::string>;
+
+using PrintAllPagesTest = PrintingFixture;
+
+TEST_F(PrintAllPagesTest, ThreePagesEachOverTheStaticLayerInOneJob) {
+  BuildReport(3);
+  engine::PrintAllPages();
+  EXPECT_EQ(printer.Log, (Strings{"SetOrientation 0", "BeginDoc", "NewPage", "NewPage", "EndDoc"}));
+  ASSERT_EQ(printer.Jobs.size(), 1u);
+  const auto& job = printer.Jobs[0];
+  EXPECT_TRUE(job.ended);
+  EXPECT_FALSE(job.aborted);
+  ASSERT_EQ(job.pages.size(), 3u);
+  EXPECT_EQ(PageTexts(job.pages[0]), (Strings{"Header", "1", "3", "Body 1"}));
+  EXPECT_EQ(PageTexts(job.pages[1]), (Strings{"Header", "2", "3", "Body 2"}));
+  EXPECT_EQ(PageTexts(job.pages[2]), (Strings{"Header", "3", "3", "Body 3"}));
+}
+
+TEST_F(PrintAllPagesTest, StaticLayerAloneIsOnePageCountedAsOne) {
+  BuildReport(0);
+  engine::PrintAllPages();
+  EXPECT_EQ(printer.Log, (Strings{"SetOrientation 0", "BeginDoc", "EndDoc"}));
+  ASSERT_EQ(printer.Jobs.size(), 1u);
+  ASSERT_EQ(printer.Jobs[0].pages.size(), 1u);
+  EXPECT_EQ(PageTexts(printer.Jobs[0].pages[0]), (Strings{"Header", "1", "1"}));
+}
+
+TEST_F(PrintAllPagesTest, DeviceCoordinatesOfA600PpiPrinterWithOffsets) {
+  AddStaticLayer();
+  engine::TPage& page = AddBodyPage("Placed");
+  page[0]->rect = {150, 200, 400, 230};
+  engine::PrintAllPages();
+  ASSERT_EQ(printer.Jobs.size(), 1u);
+  const auto texts = CallsOf(printer.Jobs[0].pages.at(0).Calls, platform::CanvasCall::Kind::TextOut);
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts[3].text, "Placed");
+  EXPECT_EQ(texts[3].rect.Left, 800);
+  EXPECT_EQ(texts[3].rect.Top, 1080);
+  // The static header at (50, 50): 300 - 100, 300 - 120.
+  EXPECT_EQ(texts[0].rect.Left, 200);
+  EXPECT_EQ(texts[0].rect.Top, 180);
+}
+
+TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  std::ofstream((folder.path() + "/anim.gif").toStdString(), std::ios::binary) << "GIF89a";
+  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
+  engine::rcGraphicRegion gif;
+  gif.Parent = "REPORT";
+  gif.FileName = "anim.gif";
+  rcDefItem& image = Add(items, "ImageRegion1", engine::kImageRegion, gif);
+  rcDefItem& after = Add(items, "After", engine::kLabel, Label("REPORT", "after", nullptr));
+
+  BuildReport(3);
+  engine::TPage& second = *engine::GetPages()[2];
+  second.push_back(Placed(image, {0, 0, 50, 50}));
+  second.push_back(Placed(after, {0, 60, 50, 80}));
+
+  platform::ScopedMessageRecorder messages;
+  engine::PrintAllPages();
+  engine::SetTemplateFolder("");
+  EXPECT_EQ(messages.Texts(), (Strings{"Tessel: Expected BMP or JPG extention, found - .gif\"  "}));
+  ASSERT_EQ(printer.Jobs.size(), 1u);
+  const auto& pages = printer.Jobs[0].pages;
+  ASSERT_EQ(pages.size(), 3u);
+  EXPECT_EQ(PageTexts(pages[1]), (Strings{"Header", "2", "3", "Body 2"}));
+  EXPECT_EQ(PageTexts(pages[2]), (Strings{"Header", "3", "3", "Body 3"}));
+  EXPECT_TRUE(printer.Jobs[0].ended);
+}
+
+TEST_F(PrintAllPagesTest, AJobThatCannotStartRaisesThePrinterError) {
+  platform::RecordingPrinter failing({.failBeginDoc = true});
+  platform::TPrinter* mine = platform::SetPrinter(&failing);
+  BuildReport(2);
+  EXPECT_THROW(engine::PrintAllPages(), platform::EPrinter);
+  platform::SetPrinter(mine);
+  EXPECT_TRUE(failing.Jobs.empty() || failing.Jobs[0].pages.empty());
+}
+
+TEST_F(PrintAllPagesTest, NothingWhileTheErrorFlagIsSet) {
+  BuildReport(2);
+  engine::SetErrorFlag();
+  engine::PrintAllPages();
+  EXPECT_TRUE(printer.Log.empty());
+  EXPECT_TRUE(printer.Jobs.empty());
+}
+
+TEST_F(PrintAllPagesTest, OnThePreviewEveryPageGoesToTheOneCanvasWithoutAJob) {
+  BuildReport(2);
+  platform::RecordingCanvas canvas;
+  engine::SelectTarget(engine::TargetKind::Preview, &canvas);
+  engine::PrintAllPages();
+  EXPECT_TRUE(printer.Log.empty());
+  EXPECT_EQ(TextsOf(canvas.Calls), (Strings{"Header", "1", "2", "Body 1", "Header", "2", "2", "Body 2"}));
+}
+
+}  // namespace
