@@ -1,1 +1,156 @@
-// placeholder: filled in by its owner
+#include "platform/capture/screen_capture.h"
+
+#include <QImage>
+#include <cstdlib>
+#include <string>
+
+#include "platform/drawing/picture_impl.h"
+
+#ifdef TESSEL_HAVE_X11
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#endif
+
+namespace platform {
+
+#ifdef TESSEL_HAVE_X11
+namespace {
+
+// Xlib's default error handler ends the process; a bad window id from a host
+// must end in a message instead.
+int lastXError = 0;
+int RecordXError(Display*, XErrorEvent* event) {
+  lastXError = event->error_code;
+  return 0;
+}
+
+class XConnection {
+ public:
+  XConnection() : display_(XOpenDisplay(nullptr)) {
+    if (display_) previousHandler_ = XSetErrorHandler(RecordXError);
+  }
+  ~XConnection() {
+    if (!display_) return;
+    XSync(display_, False);
+    XSetErrorHandler(previousHandler_);
+    XCloseDisplay(display_);
+  }
+  XConnection(const XConnection&) = delete;
+  XConnection& operator=(const XConnection&) = delete;
+  Display* get() const { return display_; }
+
+ private:
+  Display* display_;
+  XErrorHandler previousHandler_ = nullptr;
+};
+
+struct XImageDeleter {
+  void operator()(XImage* image) const { XDestroyImage(image); }
+};
+
+int ShiftOf(unsigned long mask) {
+  int shift = 0;
+  while (mask && !(mask & 1)) {
+    mask >>= 1;
+    ++shift;
+  }
+  return shift;
+}
+
+int BitsOf(unsigned long mask) {
+  int bits = 0;
+  for (mask >>= ShiftOf(mask); mask & 1; mask >>= 1) ++bits;
+  return bits;
+}
+
+uint32_t Channel(unsigned long pixel, unsigned long mask) {
+  const int bits = BitsOf(mask);
+  if (bits == 0) return 0;
+  const uint32_t value = static_cast<uint32_t>((pixel & mask) >> ShiftOf(mask));
+  return bits >= 8 ? value >> (bits - 8) : (value * 255u) / ((1u << bits) - 1u);
+}
+
+PictureResult ToPicture(XImage* ximage) {
+  if (auto refused = CheckPictureSize(ximage->width, ximage->height)) return *refused;
+  QImage image(ximage->width, ximage->height, QImage::Format_RGB32);
+  if (image.isNull()) return PictureError{"no memory for the captured picture"};
+  for (int y = 0; y < ximage->height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < ximage->width; ++x) {
+      const unsigned long pixel = XGetPixel(ximage, x, y);
+      row[x] = qRgb(static_cast<int>(Channel(pixel, ximage->red_mask)),
+                    static_cast<int>(Channel(pixel, ximage->green_mask)),
+                    static_cast<int>(Channel(pixel, ximage->blue_mask)));
+    }
+  }
+  return PictureFromImage(std::move(image));
+}
+
+// The window a user sees as "the window, frame included": the ancestor just
+// below the root, which is the window manager's frame where there is one.
+Window FrameOf(Display* display, Window window) {
+  Window current = window;
+  for (int depth = 0; depth < 64; ++depth) {
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    if (!XQueryTree(display, current, &root, &parent, &children, &count)) return current;
+    if (children) XFree(children);
+    if (parent == 0 || parent == root) return current;
+    current = parent;
+  }
+  return current;
+}
+
+PictureResult CaptureDrawable(Display* display, Window window) {
+  lastXError = 0;
+  XWindowAttributes attributes{};
+  if (!XGetWindowAttributes(display, window, &attributes) || lastXError != 0) {
+    return PictureError{"the window " + std::to_string(window) + " does not exist"};
+  }
+  if (attributes.map_state != IsViewable) {
+    return PictureError{"the window " + std::to_string(window) + " is not shown"};
+  }
+  if (auto refused = CheckPictureSize(attributes.width, attributes.height)) return *refused;
+  std::unique_ptr<XImage, XImageDeleter> image(
+      XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap));
+  XSync(display, False);
+  if (!image || lastXError != 0) return PictureError{"the window's pixels could not be read"};
+  return ToPicture(image.get());
+}
+
+bool WaylandOnly() {
+  const char* display = std::getenv("DISPLAY");
+  return (!display || !*display) && std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+PictureResult CaptureScreen() {
+  if (WaylandOnly()) return PictureError{"a Wayland session offers no screen to capture"};
+  XConnection connection;
+  if (!connection.get()) return PictureError{"there is no X11 display to capture"};
+  return CaptureDrawable(connection.get(), DefaultRootWindow(connection.get()));
+}
+
+PictureResult CaptureWindow(uint32_t windowId) {
+  if (WaylandOnly()) return PictureError{"a Wayland session offers no window ids"};
+  XConnection connection;
+  if (!connection.get()) return PictureError{"there is no X11 display to capture"};
+  if (windowId == 0) return PictureError{"the window 0 does not exist"};
+  lastXError = 0;
+  const Window frame = FrameOf(connection.get(), static_cast<Window>(windowId));
+  XSync(connection.get(), False);
+  if (lastXError != 0) return PictureError{"the window " + std::to_string(windowId) + " does not exist"};
+  return CaptureDrawable(connection.get(), frame);
+}
+
+#else
+
+PictureResult CaptureScreen() { return PictureError{"screen capture needs X11"}; }
+PictureResult CaptureWindow(uint32_t) { return PictureError{"window capture needs X11"}; }
+
+#endif
+
+}  // namespace platform

@@ -1,0 +1,121 @@
+// zBxPrintGraphicFile: checks, messages and the page it prints.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "engine/zbx_qn.h"
+#include "platform/printing/recording_printer.h"
+#include "platform/system/message_box.h"
+#include "test_files.h"
+
+namespace engine {
+namespace {
+
+using platform::CanvasCall;
+using platform::TPrinterOrientation;
+
+class GraphicFilePrinting : public ::testing::Test {
+ protected:
+  GraphicFilePrinting() : printer_(PageOf4800By6600()) { previous_ = platform::SetPrinter(&printer_); }
+  ~GraphicFilePrinting() override { platform::SetPrinter(previous_); }
+
+  static platform::RecordingPrinterSetup PageOf4800By6600() {
+    platform::RecordingPrinterSetup setup;
+    setup.pageWidth = 4800;
+    setup.pageHeight = 6600;
+    return setup;
+  }
+
+  testing::TempFolder folder_{"tessel-graphic"};
+  platform::ScopedMessageRecorder messages_;
+  platform::RecordingPrinter printer_;
+  platform::TPrinter* previous_ = nullptr;
+};
+
+TEST_F(GraphicFilePrinting, MissingFileShowsItsMessageAndPrintsNothing) {
+  const std::string name = folder_ / "none.bmp";
+  EXPECT_EQ(zBxPrintGraphicFile(name.c_str(), 1, 100, 0), 0);
+  ASSERT_EQ(messages_.Texts().size(), 1u);
+  EXPECT_EQ(messages_.Texts()[0], "Tessel: File: \"" + name + "\" does not exist. ");
+  EXPECT_TRUE(printer_.Jobs.empty());
+}
+
+TEST_F(GraphicFilePrinting, ExtensionsAreTestedByContainment) {
+  for (const char* file : {"picture.JPEG", "picture.gif", "picture"}) {
+    const std::string name = folder_ / file;
+    testing::WriteBmp(name, 4, 3);
+    messages_.Clear();
+    zBxPrintGraphicFile(name.c_str(), 1, 100, 0);
+    ASSERT_EQ(messages_.Texts().size(), 1u) << file;
+    EXPECT_EQ(messages_.Texts()[0],
+              "Tessel: File: \"" + name + "\" is not a supported image file ");
+  }
+  EXPECT_TRUE(printer_.Jobs.empty());
+  // A refused file leaves the printer's orientation alone.
+  EXPECT_EQ(printer_.Orientation(), TPrinterOrientation::poPortrait);
+}
+
+TEST_F(GraphicFilePrinting, CapitalBmpPrintsScaledAndCentred) {
+  const std::string name = folder_ / "PICTURE.BMP";
+  testing::WriteBmp(name, 400, 300);
+  EXPECT_EQ(zBxPrintGraphicFile(name.c_str(), 0, 50, 0), 0);
+  EXPECT_TRUE(messages_.Texts().empty());
+  ASSERT_EQ(printer_.Jobs.size(), 1u);
+  const auto& job = printer_.Jobs[0];
+  EXPECT_TRUE(job.ended);
+  ASSERT_EQ(job.pages.size(), 1u);
+  ASSERT_EQ(job.pages[0].Calls.size(), 1u);
+  const CanvasCall& blit = job.pages[0].Calls[0];
+  EXPECT_EQ(blit.kind, CanvasCall::Kind::StretchDIBits);
+  EXPECT_EQ(blit.rect, (platform::TRect{200, 1650, 4600, 4950}));
+  EXPECT_EQ(blit.extra1, 400);
+  EXPECT_EQ(blit.extra2, 300);
+}
+
+TEST_F(GraphicFilePrinting, AnyNonZeroOrientationIsLandscape) {
+  const std::string name = folder_ / "p.dib";
+  testing::WriteBmp(name, 40, 30);
+  zBxPrintGraphicFile(name.c_str(), 2, 100, 1);
+  EXPECT_EQ(printer_.Orientation(), TPrinterOrientation::poLandscape);
+  zBxPrintGraphicFile(name.c_str(), 0, 100, 1);
+  EXPECT_EQ(printer_.Orientation(), TPrinterOrientation::poPortrait);
+  EXPECT_EQ(printer_.Jobs.size(), 2u);
+}
+
+TEST_F(GraphicFilePrinting, ZeroScalePrintsAnEmptyPage) {
+  const std::string name = folder_ / "p.bmp";
+  testing::WriteBmp(name, 40, 30);
+  zBxPrintGraphicFile(name.c_str(), 0, 0, 0);
+  zBxPrintGraphicFile(name.c_str(), 0, -30, 0);
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  for (const auto& job : printer_.Jobs) {
+    ASSERT_EQ(job.pages.size(), 1u);
+    for (const CanvasCall& call : job.pages[0].Calls) {
+      EXPECT_EQ(call.rect.Right - call.rect.Left, 0);
+      EXPECT_EQ(call.rect.Bottom - call.rect.Top, 0);
+    }
+  }
+  EXPECT_TRUE(messages_.Texts().empty());
+}
+
+TEST_F(GraphicFilePrinting, DamagedPictureIsReportedNotPrinted) {
+  const std::string name = folder_ / "broken.jpg";
+  testing::WriteText(name, "\xFF\xD8\xFF\xE0 not really a jpeg");
+  zBxPrintGraphicFile(name.c_str(), 1, 100, 0);
+  ASSERT_EQ(messages_.Texts().size(), 1u);
+  EXPECT_EQ(messages_.Texts()[0].rfind("Tessel: File: \"" + name + "\" could not be read: ", 0), 0u);
+  EXPECT_TRUE(printer_.Jobs.empty());
+  EXPECT_EQ(printer_.Orientation(), TPrinterOrientation::poPortrait);
+}
+
+TEST_F(GraphicFilePrinting, CapturesWithoutADisplayPrintNothing) {
+  ::unsetenv("DISPLAY");
+  zBxPrintScreen(0, 100, 0);
+  zBxPrintWindow(12345, 0, 100, 0);
+  EXPECT_TRUE(printer_.Jobs.empty());
+  ASSERT_EQ(messages_.Texts().size(), 2u);
+  EXPECT_EQ(messages_.Texts()[0].rfind("Tessel: Capture failed: ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace engine
