@@ -1,0 +1,142 @@
+// Screen and window captures on a private X server (Xvfb), when one can be
+// started here.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <string>
+
+#include "engine/zbx_qn.h"
+#include "platform/capture/screen_capture.h"
+#include "platform/drawing/picture_impl.h"
+#include "platform/printing/recording_printer.h"
+#include "platform/system/message_box.h"
+
+// Xlib last: its macros (Status, None, Bool) break Qt headers included after it.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace engine {
+namespace {
+
+class PrivateXServer {
+ public:
+  // Xvfb picks a free display number itself and writes it to a pipe, so
+  // tests running side by side never meet on one server.
+  PrivateXServer() {
+    int fds[2];
+    if (::pipe(fds) != 0) return;
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      ::close(fds[0]);
+      const std::string fd = std::to_string(fds[1]);
+      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24",
+               "-nolisten", "tcp", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string number;
+    char c;
+    while (pid_ > 0 && ::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    ::close(fds[0]);
+    if (number.empty()) return;
+    const std::string name = ":" + number;
+    display_ = XOpenDisplay(name.c_str());
+    if (display_) {
+      previousDisplay_ = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
+      ::setenv("DISPLAY", name.c_str(), 1);
+    }
+  }
+  ~PrivateXServer() {
+    if (display_) {
+      XCloseDisplay(display_);
+      ::setenv("DISPLAY", previousDisplay_.c_str(), 1);
+    }
+    if (pid_ > 0) {
+      ::kill(pid_, SIGTERM);
+      ::waitpid(pid_, nullptr, 0);
+    }
+  }
+  Display* display() const { return display_; }
+
+  // A mapped window of one colour; returns its id.
+  Window ShowWindow(int x, int y, int width, int height, unsigned long rgb) {
+    const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y,
+                                              static_cast<unsigned>(width),
+                                              static_cast<unsigned>(height), 0, 0, rgb);
+    XSelectInput(display_, window, ExposureMask);
+    XMapWindow(display_, window);
+    XEvent event;
+    XWindowEvent(display_, window, ExposureMask, &event);
+    XSync(display_, False);
+    return window;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  Display* display_ = nullptr;
+  std::string previousDisplay_;
+};
+
+class ScreenCapture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!server_.display()) GTEST_SKIP() << "Xvfb cannot be started here";
+    previous_ = platform::SetPrinter(&printer_);
+  }
+  void TearDown() override {
+    if (server_.display()) platform::SetPrinter(previous_);
+  }
+
+  PrivateXServer server_;
+  platform::ScopedMessageRecorder messages_;
+  platform::RecordingPrinter printer_;
+  platform::TPrinter* previous_ = nullptr;
+};
+
+TEST_F(ScreenCapture, WindowIsCapturedWhereverItStands) {
+  const Window window = server_.ShowWindow(300, 200, 120, 90, 0xFF0000);
+  auto captured = platform::CaptureWindow(static_cast<uint32_t>(window));
+  ASSERT_TRUE(std::holds_alternative<platform::Picture>(captured))
+      << std::get<platform::PictureError>(captured).reason;
+  const QImage& image = std::get<platform::Picture>(captured).impl().image;
+  ASSERT_EQ(image.size(), QSize(120, 90));
+  EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0xFF0000u);
+  EXPECT_EQ(image.pixel(119, 89) & 0xFFFFFFu, 0xFF0000u);
+}
+
+TEST_F(ScreenCapture, PrintWindowPrintsTheWindowOnOnePage) {
+  const Window window = server_.ShowWindow(10, 10, 200, 100, 0x00FF00);
+  EXPECT_EQ(zBxPrintWindow(static_cast<int32_t>(window), 1, 100, 1), 0);
+  EXPECT_TRUE(messages_.Texts().empty());
+  ASSERT_EQ(printer_.Jobs.size(), 1u);
+  EXPECT_EQ(printer_.Jobs[0].orientation, platform::TPrinterOrientation::poLandscape);
+  ASSERT_EQ(printer_.Jobs[0].pages.size(), 1u);
+  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
+  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 200);
+  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 100);
+}
+
+TEST_F(ScreenCapture, PrintScreenTakesTheWholeScreen) {
+  EXPECT_EQ(zBxPrintScreen(0, 100, 0), 0);
+  EXPECT_TRUE(messages_.Texts().empty());
+  ASSERT_EQ(printer_.Jobs.size(), 1u);
+  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
+  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 640);
+  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 480);
+}
+
+TEST_F(ScreenCapture, UnknownWindowIsReportedAndNothingPrinted) {
+  EXPECT_EQ(zBxPrintWindow(0x7FFFFF0, 0, 100, 0), 0);
+  EXPECT_EQ(zBxPrintWindow(0, 0, 100, 0), 0);
+  EXPECT_TRUE(printer_.Jobs.empty());
+  ASSERT_EQ(messages_.Texts().size(), 2u);
+  EXPECT_EQ(messages_.Texts()[0].rfind("Tessel: Capture failed: ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace engine
