@@ -29,10 +29,12 @@ class RichTextDocument {
   // One paragraph per line, in the default font.
   void AddLine(const std::string& ansiLine);
 
-  std::string PlainText() const;  // UTF-8, paragraphs separated by "\n"
+  // UTF-8; paragraphs, and lines broken inside one, separated by "\n".
+  std::string PlainText() const;
+  // Every paragraph break counts as one character, as RenderRichText counts.
   int32_t CharacterCount() const;
 
-  struct Impl;  // holds a QTextDocument; defined in the platform only
+  struct Impl;  // holds a QTextDocument; defined in rich_text_document_impl.h
   Impl& impl() const { return *impl_; }
 
  private:

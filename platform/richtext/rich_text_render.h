@@ -1,7 +1,10 @@
 #pragma once
 // Renders a RichTextDocument into a device rectangle of a QPainter, formatted
 // at the given resolution (pixels per inch), clipped to the rectangle,
-// starting at character firstChar. Returns the first character not drawn.
+// starting at character firstChar. Only whole lines are drawn. Returns the
+// first character not drawn: CharacterCount() when everything fitted, and
+// firstChar itself when not one line did, so that page-after-page printing
+// can stop. A firstChar inside a line starts with that whole line.
 #include <cstdint>
 
 #include "platform/drawing/geometry.h"
