@@ -140,10 +140,22 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, int32_t logicalDpiY)
 
 QPainterCanvas::~QPainterCanvas() = default;
 
+struct QPainterCanvas::FontCache {
+  TFont source;
+  QPaintDevice* device;
+  QFont font;
+  QFontMetrics metrics;
+};
+
 void QPainterCanvas::TextOut(int32_t x, int32_t y, const std::string& ansiText) {
   if (!fontsUsable_ || ansiText.empty()) return;
-  const QFont font = ToQFont(Font, dpiY_);
-  const QFontMetrics metrics(font, painter_.device());
+  if (!fontCache_ || !(fontCache_->source == Font) || fontCache_->device != painter_.device()) {
+    QFont made = ToQFont(Font, dpiY_);
+    QFontMetrics measured(made, painter_.device());
+    fontCache_.reset(new FontCache{Font, painter_.device(), std::move(made), std::move(measured)});
+  }
+  const QFont& font = fontCache_->font;
+  const QFontMetrics& metrics = fontCache_->metrics;
   const QString text = QString::fromStdString(Win1252ToUtf8(ansiText));
   SetPenMode(painter_, TPenMode::pmCopy);
   if (Brush.Style == TBrushStyle::bsSolid) {

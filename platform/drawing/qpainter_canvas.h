@@ -38,6 +38,10 @@ class QPainterCanvas : public TCanvas {
   // False only inside a process whose Qt application object cannot hold
   // fonts; text is then left out rather than aborting the process.
   bool fontsUsable_ = false;
+  // Reports draw thousands of texts in a handful of fonts; making the Qt
+  // font and its metrics anew for each one doubled the cost of a page.
+  struct FontCache;
+  std::unique_ptr<FontCache> fontCache_;
 };
 
 }  // namespace platform
