@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <chrono>
 #include <string>
 
 #include "platform/richtext/rich_text_document_impl.h"
@@ -217,16 +216,15 @@ TEST(RtfReader, CharactersQtReservesNeverReachTheDocument) {
   EXPECT_EQ(BlockCount(*document), 1);
 }
 
-TEST(RtfReader, LargeInputReadsInLinearTime) {
+// Speed is measured in the benchmarks; here only that a large input is read
+// whole.
+TEST(RtfReader, LargeInputIsReadWhole) {
   std::string rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Times;}}";
   for (int i = 0; i < 100000; ++i) rtf += "{\\b x}{\\f1\\i y}\\par ";
   rtf += "}";
-  const auto start = std::chrono::steady_clock::now();
   const auto document = LoadDocument(rtf);
-  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
   EXPECT_EQ(BlockCount(*document), 100001);
   EXPECT_EQ(document->CharacterCount(), 300000);
-  EXPECT_LT(seconds.count(), 30.0);
 }
 
 }  // namespace
