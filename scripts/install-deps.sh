@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the sample need, when
-# they are missing. Safe to run again.
+# Installs the Debian packages that are missing: what the build and the
+# sample report need, and with "test" also what the tests, the sanitizer
+# build and the fuzzing need. Safe to run again.
+#   scripts/install-deps.sh [test]
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libjpeg62-turbo-dev libx11-dev
-  fonts-liberation2 xvfb xauth x11-utils poppler-utils)
+packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libx11-dev fonts-liberation2)
+if [ "${1:-}" = "test" ]; then
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
+    xvfb xauth x11-utils poppler-utils)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
