@@ -16,10 +16,12 @@
 #include <exception>
 
 #include "engine/engine_state.h"
+#include "engine/layout_geometry.h"
 #include "engine/page_drawing.h"
 #include "engine/page_layout.h"
 #include "engine/preview_glyphs.h"
 #include "engine/preview_panel.h"
+#include "engine/template_reader.h"
 #include "engine/up_down_control.h"
 #include "platform/drawing/qpainter_canvas.h"
 #include "platform/printing/printer.h"
@@ -40,21 +42,6 @@ QToolButton* MakeSpeedButton(QWidget* parent, int left, const char* hint, Previe
   button->setIcon(MakePreviewGlyph(glyph));
   button->setAutoRaise(true);
   return button;
-}
-
-// Paper inches to bitmap pixels (1/100 inch). A product that binary floating
-// point puts a hair below a whole unit (8.2 x 100) is that unit.
-int32_t InchesToPixels(double inches) {
-  const double units = inches * 100.0;
-  const double whole = std::round(units);
-  return static_cast<int32_t>(std::fabs(units - whole) < 1e-6 ? whole : std::trunc(units));
-}
-
-const rcReport* FindReportStyle() {
-  for (const auto& item : GetTemplateItems()) {
-    if (item->ItemType == kReportStyle) return &item->As<rcReport>();
-  }
-  return nullptr;
 }
 
 // Event handlers must not let an exception reach Qt; the printer's failure is
@@ -172,16 +159,17 @@ void TPrev::BuildForm() {
 }
 
 void TPrev::ReadPaperSize() {
-  if (const rcReport* report = FindReportStyle()) {
-    paperWidth_ = report->PaperWidth;
-    paperHeight_ = report->PaperHeight;
-    landscape_ = report->Landscape;
+  if (const rcDefItem* item = FindReportItem(GetTemplateItems())) {
+    const rcReport& report = item->As<rcReport>();
+    paperWidth_ = report.PaperWidth;
+    paperHeight_ = report.PaperHeight;
+    landscape_ = report.Landscape;
   }
 }
 
 void TPrev::ComputeImageSize() {
-  const int32_t across = InchesToPixels(paperWidth_);
-  const int32_t down = InchesToPixels(paperHeight_);
+  const int32_t across = InchesToUnits(paperWidth_);
+  const int32_t down = InchesToUnits(paperHeight_);
   pageWidth_ = landscape_ ? down : across;
   pageHeight_ = landscape_ ? across : down;
 }

@@ -2,20 +2,13 @@
 
 #include <cmath>
 
+#include "engine/class_library_round.h"
 #include "engine/engine_state.h"
 #include "platform/drawing/picture.h"
 #include "platform/printing/printer.h"
 
 namespace engine {
 namespace {
-
-// The class library's Round: to the nearest integer, halves to even.
-int32_t RoundHalfEven(double value) {
-  const double rounded = std::nearbyint(value);
-  if (rounded > 2147483647.0) return 2147483647;
-  if (rounded < -2147483648.0) return -2147483647 - 1;
-  return static_cast<int32_t>(rounded);
-}
 
 // The platform's MulDiv: a x b / c in 64 bits, rounded half away from zero.
 int64_t MulDiv(int64_t a, int64_t b, int64_t c) {
@@ -32,16 +25,16 @@ ScaledPlacement ComputeScaledPlacement(int32_t srcWidth, int32_t srcHeight, int3
   // A negative scale would mirror the picture; it prints as 0, an empty page.
   const double scale = (printScale < 0 ? 0 : printScale) * 0.01;
   ScaledPlacement placed;
-  placed.width = RoundHalfEven(static_cast<double>(MulDiv(srcWidth, pageHeight, srcHeight)) * scale);
+  placed.width = Round(static_cast<double>(MulDiv(srcWidth, pageHeight, srcHeight)) * scale);
   if (placed.width < pageWidth) {
-    placed.height = RoundHalfEven(pageHeight * scale);
+    placed.height = Round(pageHeight * scale);
   } else {
-    placed.width = RoundHalfEven(pageWidth * scale);
-    placed.height = RoundHalfEven(static_cast<double>(MulDiv(srcHeight, pageWidth, srcWidth)) * scale);
+    placed.width = Round(pageWidth * scale);
+    placed.height = Round(static_cast<double>(MulDiv(srcHeight, pageWidth, srcWidth)) * scale);
   }
   if (position == 0) {
-    placed.x = RoundHalfEven(pageWidth * 0.5 - placed.width * 0.5);
-    placed.y = RoundHalfEven(pageHeight * 0.5 - placed.height * 0.5);
+    placed.x = Round(pageWidth * 0.5 - placed.width * 0.5);
+    placed.y = Round(pageHeight * 0.5 - placed.height * 0.5);
   }
   return placed;
 }

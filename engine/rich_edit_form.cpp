@@ -1,17 +1,10 @@
 #include "engine/rich_edit_form.h"
 
-#include <cmath>
-
+#include "engine/class_library_round.h"
 #include "platform/printing/printer.h"
 #include "platform/system/file_paths.h"
 
 namespace engine {
-namespace {
-
-int32_t RoundHalfEven(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
-
-}  // namespace
-
 TRichEditForm::TRichEditForm(platform::TPrinter& printer) : printer_(printer) {}
 
 bool TRichEditForm::LoadFile(const std::string& windowsPath) {
@@ -21,10 +14,10 @@ bool TRichEditForm::LoadFile(const std::string& windowsPath) {
 void TRichEditForm::SetMargins(double left, double right, double top, double bottom) {
   const int32_t ppiX = printer_.LogPixelsX();
   const int32_t ppiY = printer_.LogPixelsY();
-  printRect_.Left = RoundHalfEven(left * ppiX);
-  printRect_.Top = RoundHalfEven(top * ppiY);
-  printRect_.Right = printer_.PageWidth() - RoundHalfEven(right * ppiX);
-  printRect_.Bottom = printer_.PageHeight() - RoundHalfEven(bottom * ppiY);
+  printRect_.Left = Round(left * ppiX);
+  printRect_.Top = Round(top * ppiY);
+  printRect_.Right = printer_.PageWidth() - Round(right * ppiX);
+  printRect_.Bottom = printer_.PageHeight() - Round(bottom * ppiY);
 }
 
 void TRichEditForm::PrintFile() {
