@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <memory>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +13,15 @@
 
 namespace host_test {
 namespace {
+
+std::string CommandOutput(const std::string& command) {
+  std::string output;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
+  if (!pipe) return output;
+  char buffer[4096];
+  while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, n);
+  return output;
+}
 
 TEST(SampleRun, TheShippedScriptRunsToItsEndWithoutAnEngineMessage) {
   if (!std::filesystem::exists(ENGINE_LIBRARY_PATH)) GTEST_SKIP() << "the engine is not built";
@@ -37,6 +48,22 @@ TEST(SampleRun, TheShippedScriptRunsToItsEndWithoutAnEngineMessage) {
   EXPECT_EQ(calls.back(), "zBxFreeReport() = 0");
   EXPECT_TRUE(std::all_of(calls.begin(), calls.end(),
                           [](const std::string& call) { return call.ends_with(") = 0"); }));
+
+  // The printed report, read back with poppler: three pages, the static
+  // layer on each, the records flowing from the first page to the last.
+  const std::string pdf = (scratch.Path() / "sample.pdf").string();
+  EXPECT_NE(CommandOutput("pdfinfo '" + pdf + "'").find("Pages:           3"), std::string::npos);
+  const auto pageText = [&pdf](int page) {
+    const std::string number = std::to_string(page);
+    return CommandOutput("pdftotext -f " + number + " -l " + number + " -layout '" + pdf + "' -");
+  };
+  for (int page = 1; page <= 3; ++page) {
+    const std::string text = pageText(page);
+    EXPECT_NE(text.find("Tessel Sample Report"), std::string::npos) << "page " << page;
+    EXPECT_NE(text.find("Notes on this report"), std::string::npos) << "page " << page;
+  }
+  EXPECT_NE(pageText(1).find("Article 1-1 "), std::string::npos);
+  EXPECT_NE(pageText(3).find("Article 6-10"), std::string::npos);
 }
 
 }  // namespace
