@@ -2,18 +2,13 @@
 
 #include <limits>
 
+#include "platform/text/number_text.h"
+
 namespace platform {
 namespace {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 bool EndsTextRun(char c) { return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n'; }
 

@@ -15,12 +15,6 @@ constexpr int kLowestFixedExponent = -3;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
   while (pos < text.size() && text[pos] == ' ') ++pos;
@@ -62,6 +56,13 @@ long MagnitudeOf(std::string_view intDigits, std::string_view fracDigits, long e
 }
 
 }  // namespace
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 std::optional<int32_t> TryStrToInt(std::string_view text) {
   std::size_t pos = SkipBlanks(text, 0);

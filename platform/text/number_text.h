@@ -27,4 +27,7 @@ std::optional<double> TryStrToFloat(std::string_view text, char decimalSeparator
 // the infinities give "NAN", "INF" and "-INF".
 std::string FloatToStr(double value, char decimalSeparator);
 
+// 0..15 for a hexadecimal digit of either case, -1 for any other character.
+int HexValue(char c);
+
 }  // namespace platform
