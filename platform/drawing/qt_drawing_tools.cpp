@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/drawing/system_colors.h"
 #include "platform/text/win1252.h"
 
 namespace platform {
@@ -42,6 +43,7 @@ int64_t MulDiv(int64_t a, int64_t b, int64_t c) {
 }
 
 QColor ToQColor(TColor color) {
+  color = ResolveColor(color);
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
 }

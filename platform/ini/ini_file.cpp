@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/ini/file_replacement.h"
 #include "platform/text/ansi_text.h"
 #include "platform/text/number_text.h"
 
@@ -82,47 +83,102 @@ std::string ValueWithoutLineBreaks(std::string_view value) {
   return out;
 }
 
+// Names match without regard to ASCII case, so the indexes hash and compare
+// that way; lookups with a string_view need no lower-cased copy.
+struct CaselessHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const noexcept {
+    std::size_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+      const unsigned char byte = static_cast<unsigned char>(c);
+      hash = (hash ^ ((byte >= 'A' && byte <= 'Z') ? byte + 32u : byte)) * 1099511628211ull;
+    }
+    return hash;
+  }
+};
+
+struct CaselessEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+};
+
+// Name to the position of its first occurrence.
+using CaselessIndex = std::unordered_map<std::string, std::size_t, CaselessHash, CaselessEqual>;
+
 }  // namespace
 
 struct TIniFile::Content {
+  // Container sections of large designs hold some 10,000 keys, each written
+  // and read by name: every key is found through the index, never by a walk
+  // along the lines.
   struct Section {
     std::string name;
     std::string rawHeader;
     std::vector<Entry> entries;
+    CaselessIndex firstKey;
+    // New keys go here, after the last key, so that blank or comment lines
+    // closing the section stay between it and the next section.
+    std::size_t afterLastKey = 0;
+
+    void AppendLine(Entry entry) {
+      if (entry.isKey) {
+        firstKey.emplace(entry.key, entries.size());
+        afterLastKey = entries.size() + 1;
+      }
+      entries.push_back(std::move(entry));
+    }
+
+    // Only lines that are no keys follow afterLastKey, so no indexed position
+    // moves.
+    void InsertKey(Entry entry) {
+      firstKey.emplace(entry.key, afterLastKey);
+      entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(afterLastKey), std::move(entry));
+      ++afterLastKey;
+    }
+
+    Entry* FindKey(std::string_view key) {
+      const auto it = firstKey.find(Trim(key));
+      return it == firstKey.end() ? nullptr : &entries[it->second];
+    }
+    const Entry* FindKey(std::string_view key) const { return const_cast<Section*>(this)->FindKey(key); }
+
+    // Every line of the key goes, twins included; the positions after them
+    // move, so the index is built again.
+    std::size_t EraseKey(std::string_view key) {
+      if (!FindKey(key)) return 0;
+      const std::string_view wanted = Trim(key);
+      const std::size_t removed =
+          std::erase_if(entries, [&](const Entry& entry) { return entry.isKey && SameText(entry.key, wanted); });
+      std::vector<Entry> kept = std::move(entries);
+      entries.clear();
+      firstKey.clear();
+      afterLastKey = 0;
+      for (Entry& entry : kept) AppendLine(std::move(entry));
+      return removed;
+    }
   };
   // Lines before the first section header belong to no section.
   std::vector<Entry> preamble;
   std::vector<Section> sections;
 
-  // Lower-cased name to the index of its first section: large templates have
-  // thousands of sections, each looked up several times.
-  std::unordered_map<std::string, std::size_t> firstSection;
+  // Large templates have thousands of sections, each looked up several times.
+  CaselessIndex firstSection;
 
   Section* Find(std::string_view name) {
-    const auto it = firstSection.find(LowerCase(Trim(name)));
+    const auto it = firstSection.find(Trim(name));
     return it == firstSection.end() ? nullptr : &sections[it->second];
   }
+  const Section* Find(std::string_view name) const { return const_cast<Content*>(this)->Find(name); }
 
   Section& Append(std::string name, std::string rawHeader) {
-    firstSection.emplace(LowerCase(name), sections.size());
-    sections.push_back(Section{std::move(name), std::move(rawHeader), {}});
+    firstSection.emplace(name, sections.size());
+    sections.push_back(Section{std::move(name), std::move(rawHeader), {}, {}, 0});
     return sections.back();
   }
 
   void Reindex() {
     firstSection.clear();
-    for (std::size_t i = 0; i < sections.size(); ++i) firstSection.emplace(LowerCase(sections[i].name), i);
-  }
-  const Section* Find(std::string_view name) const { return const_cast<Content*>(this)->Find(name); }
-
-  static Entry* FindKey(Section& section, std::string_view key) {
-    const std::string_view wanted = Trim(key);
-    for (Entry& entry : section.entries)
-      if (entry.isKey && SameText(entry.key, wanted)) return &entry;
-    return nullptr;
-  }
-  static const Entry* FindKey(const Section& section, std::string_view key) {
-    return FindKey(const_cast<Section&>(section), key);
+    for (std::size_t i = 0; i < sections.size(); ++i) firstSection.emplace(sections[i].name, i);
   }
 
   void Parse(const std::string& bytes) {
@@ -139,13 +195,20 @@ struct TIniFile::Content {
       } else if (sections.empty()) {
         preamble.push_back(ParseEntry(std::move(raw)));
       } else {
-        sections.back().entries.push_back(ParseEntry(std::move(raw)));
+        sections.back().AppendLine(ParseEntry(std::move(raw)));
       }
     }
   }
 
   std::string Serialize() const {
+    std::size_t size = 0;
+    for (const Entry& entry : preamble) size += entry.raw.size() + kLineEnd.size();
+    for (const Section& section : sections) {
+      size += section.rawHeader.size() + kLineEnd.size();
+      for (const Entry& entry : section.entries) size += entry.raw.size() + kLineEnd.size();
+    }
     std::string out;
+    out.reserve(size);
     for (const Entry& entry : preamble) out.append(entry.raw).append(kLineEnd);
     for (const Section& section : sections) {
       out.append(section.rawHeader).append(kLineEnd);
@@ -164,6 +227,9 @@ TIniFile::TIniFile(std::string nativePath) : path_(std::move(nativePath)), conte
   content_->Parse(bytes.str());
 }
 
+TIniFile::TIniFile(std::string nativePath, NewInMemory)
+    : path_(std::move(nativePath)), inMemory_(true), content_(std::make_unique<Content>()) {}
+
 TIniFile::~TIniFile() = default;
 
 const std::string& TIniFile::FileName() const { return path_; }
@@ -171,14 +237,14 @@ const std::string& TIniFile::FileName() const { return path_; }
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view defaultValue) const {
   const Content::Section* found = content_->Find(section);
-  const Entry* entry = found ? Content::FindKey(*found, key) : nullptr;
+  const Entry* entry = found ? found->FindKey(key) : nullptr;
   if (!entry) return std::string(defaultValue);
   return entry->value.substr(0, kValueLimit);
 }
 
 int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key, int32_t defaultValue) const {
   const Content::Section* found = content_->Find(section);
-  const Entry* entry = found ? Content::FindKey(*found, key) : nullptr;
+  const Entry* entry = found ? found->FindKey(key) : nullptr;
   if (!entry) return defaultValue;
   // TryStrToInt already takes "0x" as hexadecimal, as the class library's
   // ReadInteger does by turning it into "$".
@@ -198,16 +264,19 @@ std::vector<std::string> TIniFile::ReadSections() const {
   std::vector<std::string> names;
   for (std::size_t i = 0; i < content_->sections.size(); ++i) {
     const std::string& name = content_->sections[i].name;
-    if (content_->firstSection.at(LowerCase(name)) == i) names.push_back(name);
+    if (content_->firstSection.at(name) == i) names.push_back(name);
   }
   return names;
 }
 
-bool TIniFile::SectionExists(std::string_view section) const { return !ReadSection(section).empty(); }
+bool TIniFile::SectionExists(std::string_view section) const {
+  const Content::Section* found = content_->Find(section);
+  return found && !found->firstKey.empty();
+}
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
   const Content::Section* found = content_->Find(section);
-  return found && Content::FindKey(*found, key);
+  return found && found->FindKey(key);
 }
 
 bool TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -224,15 +293,10 @@ bool TIniFile::WriteString(std::string_view section, std::string_view key, std::
   if (!found) {
     found = &content_->Append(std::string(sectionName), "[" + std::string(sectionName) + "]");
   }
-  if (Entry* entry = Content::FindKey(*found, keyName)) {
+  if (Entry* entry = found->FindKey(keyName)) {
     *entry = MakeKeyEntry(entry->key, oneLine);
   } else {
-    // After the last key, so that blank or comment lines closing the
-    // section stay between it and the next section.
-    std::size_t position = 0;
-    for (std::size_t i = 0; i < found->entries.size(); ++i)
-      if (found->entries[i].isKey) position = i + 1;
-    found->entries.insert(found->entries.begin() + static_cast<std::ptrdiff_t>(position), MakeKeyEntry(keyName, oneLine));
+    found->InsertKey(MakeKeyEntry(keyName, oneLine));
   }
   return Flush();
 }
@@ -243,21 +307,29 @@ bool TIniFile::WriteInteger(std::string_view section, std::string_view key, int3
 
 bool TIniFile::EraseSection(std::string_view section) {
   auto& sections = content_->sections;
-  const std::size_t before = sections.size();
+  if (!content_->Find(section)) return true;
   std::erase_if(sections, [&](const Content::Section& s) { return SameText(s.name, Trim(section)); });
   content_->Reindex();
-  return sections.size() == before || Flush();
+  return Flush();
 }
 
 bool TIniFile::DeleteKey(std::string_view section, std::string_view key) {
   Content::Section* found = content_->Find(section);
   if (!found) return true;
-  const std::size_t removed = std::erase_if(
-      found->entries, [&](const Entry& entry) { return entry.isKey && SameText(entry.key, Trim(key)); });
-  return removed == 0 || Flush();
+  return found->EraseKey(key) == 0 || Flush();
+}
+
+bool TIniFile::UpdateFile() const {
+  try {
+    return ReplaceFileContents(path_, content_->Serialize());
+  } catch (...) {
+    // Serialising a huge file can run out of memory; the old file stays.
+    return false;
+  }
 }
 
 bool TIniFile::Flush() const {
+  if (inMemory_) return true;
   const std::string bytes = content_->Serialize();
   std::ofstream out(path_, std::ios::binary | std::ios::trunc);
   if (!out) return false;

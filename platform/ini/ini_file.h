@@ -21,6 +21,10 @@
 // library, only for a section that holds at least one key. A write whose
 // section or key name would break the file's lines is refused (false); line
 // breaks inside a value are written as blanks.
+//
+// The designer saves a template as a whole: it opens the file NewInMemory,
+// writes every key, and calls UpdateFile once, which leaves the old file in
+// place until the new one is complete on disk.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -34,6 +38,10 @@ class TIniFile {
   // nativePath is a UTF-8 file-system path. A missing file reads as empty; it
   // is created by the first write.
   explicit TIniFile(std::string nativePath);
+  // Starts empty whatever the file holds, as if it had been deleted, and keeps
+  // every write in memory until UpdateFile.
+  struct NewInMemory {};
+  TIniFile(std::string nativePath, NewInMemory);
   ~TIniFile();
   TIniFile(const TIniFile&) = delete;
   TIniFile& operator=(const TIniFile&) = delete;
@@ -49,18 +57,25 @@ class TIniFile {
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view key) const;
 
-  // Each write goes to disk at once, as the private-profile functions do.
-  // Returns false when the file cannot be written (nothing is lost in memory).
+  // Each write goes to disk at once, as the private-profile functions do
+  // (NewInMemory: only to memory, and true). Returns false when the file
+  // cannot be written (nothing is lost in memory).
   bool WriteString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteInteger(std::string_view section, std::string_view key, int32_t value);
   bool EraseSection(std::string_view section);
   bool DeleteKey(std::string_view section, std::string_view key);
 
+  // Writes the whole content once, through a temporary file in the same
+  // folder that replaces the old file only when it is complete. False, with
+  // the old file untouched, when that fails. Never throws.
+  bool UpdateFile() const;
+
  private:
   struct Content;
-  // Rewrites the whole file from memory.
+  // Rewrites the whole file from memory after one write, unless in memory.
   bool Flush() const;
   std::string path_;
+  bool inMemory_ = false;
   std::unique_ptr<Content> content_;
 };
 

@@ -1,0 +1,405 @@
+#include "platform/controls/control.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/controls/control_widget.h"
+#include "platform/controls/drag_tracker.h"
+#include "platform/controls/exceptions.h"
+#include "platform/controls/form.h"
+#include "platform/controls/win_control.h"
+#include "platform/drawing/qt_drawing_tools.h"
+#include "platform/system/message_box.h"
+#include "platform/text/win1252.h"
+
+namespace platform {
+namespace {
+
+int32_t Scale(int32_t value, TScaleStep step) {
+  return static_cast<int32_t>(MulDiv(value, step.M, step.D));
+}
+
+TBounds ScaleOnce(const TBounds& b, TScaleStep step, bool keepOrigin) {
+  if (keepOrigin) return TBounds{b.Left, b.Top, Scale(b.Width, step), Scale(b.Height, step)};
+  TBounds out;
+  out.Left = Scale(b.Left, step);
+  out.Top = Scale(b.Top, step);
+  out.Width = Scale(b.Left + b.Width, step) - out.Left;
+  out.Height = Scale(b.Top + b.Height, step) - out.Top;
+  return out;
+}
+
+TScaleStep Inverse(TScaleStep step) { return TScaleStep{step.D, step.M}; }
+
+}  // namespace
+
+TBounds ScaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin) {
+  TBounds out = bounds;
+  for (const TScaleStep& step : steps) out = ScaleOnce(out, step, keepOrigin);
+  return out;
+}
+
+TBounds UnscaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin) {
+  TBounds out = bounds;
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) out = ScaleOnce(out, Inverse(*it), keepOrigin);
+  return out;
+}
+
+int32_t ScaleValue(int32_t value, const std::vector<TScaleStep>& steps) {
+  for (const TScaleStep& step : steps) value = Scale(value, step);
+  return value;
+}
+
+int32_t UnscaleValue(int32_t value, const std::vector<TScaleStep>& steps) {
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) value = Scale(value, Inverse(*it));
+  return value;
+}
+
+void Dispatch(const std::function<void()>& handler) {
+  if (!handler) return;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ShowErrorMessage(error.what());
+  } catch (...) {
+    ShowErrorMessage("Unknown error");
+  }
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+  font_ = TFont{"MS Sans Serif", 8, clWindowText, 0};
+  screenFont_ = font_;
+}
+
+TControl::~TControl() {
+  BeginDestroy();
+  drag::Forget(*this);
+  if (parent_) parent_->RemoveControl(this);
+  parent_ = nullptr;
+  if (widget_) {
+    UnbindWidget(*widget_);
+    delete widget_;
+    widget_ = nullptr;
+  }
+}
+
+void TControl::AttachWidget(QWidget* widget) {
+  widget_ = widget;
+  BindWidget(*widget, *this);
+  widget->setMouseTracking(true);
+  widget->installEventFilter(&ControlEventFilter::Instance());
+  widget->setObjectName(QString::fromStdString(Win1252ToUtf8(Name())));
+  ApplyFontToWidget();
+  PlaceWidget();
+}
+
+void TControl::NameChanged() {
+  if (widget_) widget_->setObjectName(QString::fromStdString(Win1252ToUtf8(Name())));
+}
+
+TForm* TControl::ParentForm() const {
+  const TControl* control = this;
+  while (control) {
+    if (auto* form = dynamic_cast<TForm*>(const_cast<TControl*>(control))) return form;
+    control = control->parent_;
+  }
+  return nullptr;
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  const bool keepDesign = placed_;
+  if (parent_) parent_->RemoveControl(this);
+  parent_ = parent;
+  if (widget_) {
+    widget_->setParent(parent ? parent->ClientWidget() : nullptr);
+    if (!parent && !dynamic_cast<TForm*>(this)) widget_->hide();
+  }
+  if (parent) {
+    parent->InsertControl(this);
+    AdoptScale(parent->ScaleSteps(), keepDesign);
+    placed_ = true;
+    UpdateEnabledState();
+    ApplyFontToWidget();
+    if (widget_) widget_->setVisible(visible_);
+    parent->AlignControls();
+  }
+}
+
+void TControl::SetLeft(int value) { SetBounds(value, bounds_.Top, bounds_.Width, bounds_.Height); }
+void TControl::SetTop(int value) { SetBounds(bounds_.Left, value, bounds_.Width, bounds_.Height); }
+void TControl::SetWidth(int value) { SetBounds(bounds_.Left, bounds_.Top, value, bounds_.Height); }
+void TControl::SetHeight(int value) { SetBounds(bounds_.Left, bounds_.Top, bounds_.Width, value); }
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  const TBounds wanted{left, top, width, height};
+  design_ = UnscaleBounds(wanted, steps_);
+  // What the view shows is always what the design bounds give at this
+  // scale, so that scaling away and back finds the same bounds.
+  bounds_ = ScaleBounds(design_, steps_);
+  PlaceWidget();
+  BoundsChanged();
+  if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
+}
+
+void TControl::SetDesignBounds(const TBounds& bounds) {
+  design_ = bounds;
+  bounds_ = ScaleBounds(design_, steps_);
+  PlaceWidget();
+  BoundsChanged();
+  if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
+}
+
+void TControl::SetSizes(int32_t screenWidth, int32_t screenHeight, int32_t designWidth, int32_t designHeight) {
+  bounds_.Width = screenWidth;
+  bounds_.Height = screenHeight;
+  design_.Width = designWidth;
+  design_.Height = designHeight;
+  PlaceWidget();
+  BoundsChanged();
+}
+
+void TControl::SetAlignedBounds(const TBounds& bounds) {
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  design_ = UnscaleBounds(bounds, steps_);
+  PlaceWidget();
+  BoundsChanged();
+}
+
+void TControl::PlaceWidget() {
+  if (!widget_ || dynamic_cast<TForm*>(this)) return;
+  widget_->setGeometry(bounds_.Left, bounds_.Top, std::max(0, bounds_.Width), std::max(0, bounds_.Height));
+  if (parent_ && !parent_->Destroying()) parent_->ChildBoundsChanged();
+}
+
+void TControl::AdoptScale(const std::vector<TScaleStep>& steps, bool keepDesign) {
+  if (!keepDesign) design_ = UnscaleBounds(bounds_, steps);
+  steps_ = steps;
+  Recompute(false);
+}
+
+void TControl::ApplyScaleStep(TScaleStep step, bool root) {
+  if (!steps_.empty() && steps_.back() == Inverse(step)) {
+    steps_.pop_back();
+  } else {
+    steps_.push_back(step);
+  }
+  Recompute(root);
+}
+
+void TControl::Recompute(bool root) {
+  bounds_ = ScaleBounds(design_, steps_, root);
+  if (root) {
+    bounds_.Left = design_.Left;
+    bounds_.Top = design_.Top;
+  }
+  if (!parentFont_) {
+    screenFont_ = font_;
+    screenFont_.Size = ScaleValue(font_.Size, steps_);
+  }
+  PlaceWidget();
+  ApplyFontToWidget();
+  FontChanged();
+  BoundsChanged();
+}
+
+void TControl::ScaleBy(int32_t m, int32_t d) {
+  if (m == d || d == 0) return;
+  ApplyScaleStep(TScaleStep{m, d}, true);
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (align == align_) return;
+  align_ = align;
+  if (parent_) parent_->AlignControls();
+}
+
+void TControl::SetVisible(bool visible) {
+  visible_ = visible;
+  if (widget_ && (parent_ || dynamic_cast<TForm*>(this))) widget_->setVisible(visible);
+}
+
+void TControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  UpdateEnabledState();
+}
+
+void TControl::UpdateEnabledState() {
+  if (!widget_) return;
+  widget_->setEnabled(enabled_);
+  widget_->setAttribute(Qt::WA_TransparentForMouseEvents, !enabled_ && !IsWindowed());
+}
+
+TColor TControl::Color() const { return (parentColor_ && parent_) ? parent_->Color() : color_; }
+
+void TControl::SetColor(TColor color) {
+  color_ = color;
+  parentColor_ = false;
+  ColorChanged();
+  Invalidate();
+}
+
+void TControl::SetParentColor(bool value) {
+  parentColor_ = value;
+  ColorChanged();
+  Invalidate();
+}
+
+TFont TControl::Font() const { return (parentFont_ && parent_) ? parent_->Font() : screenFont_; }
+
+TFont TControl::DesignFont() const { return (parentFont_ && parent_) ? parent_->DesignFont() : font_; }
+
+void TControl::SetFont(const TFont& font) {
+  screenFont_ = font;
+  font_ = font;
+  font_.Size = UnscaleValue(font.Size, steps_);
+  screenFont_.Size = ScaleValue(font_.Size, steps_);
+  parentFont_ = false;
+  ApplyFontToWidget();
+  FontChanged();
+  Invalidate();
+}
+
+void TControl::SetFontName(const std::string& name) {
+  TFont font = Font();
+  font.Name = name;
+  SetFont(font);
+}
+
+void TControl::SetFontSize(int32_t points) {
+  TFont font = Font();
+  font.Size = points;
+  SetFont(font);
+}
+
+void TControl::SetFontColor(TColor color) {
+  TFont font = Font();
+  font.Color = color;
+  SetFont(font);
+}
+
+void TControl::SetFontStyle(uint8_t styleBits) {
+  TFont font = Font();
+  font.Style = styleBits;
+  SetFont(font);
+}
+
+void TControl::SetParentFont(bool value) {
+  parentFont_ = value;
+  if (!value) {
+    font_ = DesignFont();
+    screenFont_ = font_;
+    screenFont_.Size = ScaleValue(font_.Size, steps_);
+  }
+  ApplyFontToWidget();
+  FontChanged();
+  Invalidate();
+}
+
+void TControl::ApplyFontToWidget() {
+  if (!widget_) return;
+  widget_->setFont(ToQFont(Font(), 96));
+}
+
+void TControl::SetHint(const std::string& hint) {
+  hint_ = hint;
+  if (widget_) widget_->setToolTip(showHint_ ? QString::fromStdString(Win1252ToUtf8(hint_)) : QString());
+}
+
+void TControl::SetShowHint(bool value) {
+  showHint_ = value;
+  SetHint(hint_);
+}
+
+void TControl::Click() {
+  Dispatch([&] {
+    if (OnClick) OnClick(this);
+  });
+}
+
+void TControl::DblClick() {
+  Dispatch([&] {
+    if (OnDblClick) OnDblClick(this);
+  });
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  Dispatch([&] {
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
+  });
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  Dispatch([&] {
+    if (OnMouseUp) OnMouseUp(this, button, shift, x, y);
+  });
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  Dispatch([&] {
+    if (OnMouseMove) OnMouseMove(this, shift, x, y);
+  });
+}
+
+bool TControl::DragOver(TObject* source, int x, int y, TDragState state) {
+  if (!OnDragOver) return false;
+  bool accept = true;
+  Dispatch([&] { OnDragOver(this, source, x, y, state, accept); });
+  return accept;
+}
+
+void TControl::DoEndDrag(TObject* target, int x, int y) {
+  Dispatch([&] {
+    if (OnEndDrag) OnEndDrag(this, target, x, y);
+  });
+}
+
+bool TControl::Dragging() const { return drag::Source() == this; }
+
+void TControl::EndDrag(bool drop) {
+  if (Dragging()) drag::End(drop);
+}
+
+void TControl::Invalidate() {
+  if (widget_) widget_->update();
+}
+
+void TControl::Repaint() {
+  if (widget_) widget_->update();
+}
+
+void TControl::BringToFront() {
+  if (widget_) widget_->raise();
+}
+
+namespace {
+
+// Client coordinates of a windowed control are those of the widget its
+// children live in.
+const QWidget* ClientOf(const TControl& control) {
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(&control)) return windowed->ClientWidget();
+  return control.Widget();
+}
+
+}  // namespace
+
+TPoint TControl::ClientToScreen(TPoint point) const {
+  const QWidget* client = ClientOf(*this);
+  if (!client) return point;
+  const QPoint global = client->mapToGlobal(QPoint(point.X, point.Y));
+  return TPoint{global.x(), global.y()};
+}
+
+TPoint TControl::ScreenToClient(TPoint point) const {
+  const QWidget* client = ClientOf(*this);
+  if (!client) return point;
+  const QPoint local = client->mapFromGlobal(QPoint(point.X, point.Y));
+  return TPoint{local.x(), local.y()};
+}
+
+void TControl::Paint(QPainter&) {}
+
+}  // namespace platform
