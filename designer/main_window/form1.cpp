@@ -79,6 +79,6 @@ TForm1::TForm1(DesignerProgram& program) : platform::TForm(&program.Forms()), pr
   FormCreate(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() { DoDestroy(); }
 
 }  // namespace designer

@@ -97,7 +97,13 @@ TForm::TForm(TComponent* owner) : TWinControl(owner), window_(std::make_unique<W
 }
 
 TForm::~TForm() {
+  DoDestroy();
   BeginDestroy();
+}
+
+void TForm::DoDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
   Dispatch([&] {
     if (OnDestroy) OnDestroy(this);
   });

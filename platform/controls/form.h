@@ -66,6 +66,11 @@ class TForm : public TWinControl {
   void Activate();
   void Deactivate();
 
+  // Runs OnDestroy once. The form's destructor runs it; a derived form
+  // whose handler uses the derived form's own members runs it first in its
+  // destructor, while they still exist.
+  void DoDestroy();
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnActivate;
   TNotifyEvent OnDeactivate;
@@ -96,6 +101,7 @@ class TForm : public TWinControl {
   TMainMenu* menu_ = nullptr;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
+  bool destroyed_ = false;
   TRef<TControl> defaultButton_;
   TRef<TControl> cancelButton_;
 };
