@@ -9,4 +9,9 @@ TScratchPadForm::TScratchPadForm(DesignerProgram& program)
   SetBounds(0, 0, 300, 300);
 }
 
+void TScratchPadForm::RestoreFromScratchPad() {
+  if (!CutControl || !CutParent) return;
+  CutControl->SetParent(CutParent);
+}
+
 }  // namespace designer

@@ -11,6 +11,10 @@ class TScratchPadForm : public platform::TForm {
  public:
   explicit TScratchPadForm(DesignerProgram& program);
 
+  // Gives the last cut control back its former parent; nothing when none
+  // is held.
+  void RestoreFromScratchPad();
+
   platform::TRef<platform::TControl> CutControl;
   platform::TRef<platform::TWinControl> CutParent;
 

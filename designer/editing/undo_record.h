@@ -15,6 +15,8 @@ struct TUndoRecord {
   int UndoTop = 0;
   int UndoWidth = 0;
   int UndoHeight = 0;
+  // The recorded geometry at scale 1, which the undo gives back.
+  platform::TBounds UndoDesign;
 };
 
 }  // namespace designer

@@ -68,6 +68,12 @@ class TForm1 : public platform::TForm {
   void ClickHandler(TObject* Sender);
   TControl* PlaceObject(TObject* target);
   bool HasRepeatRegion(TWinControl* container);
+  bool HasTitleRegion(TWinControl* container);
+  // Gives an object its popup menu and the mouse, drag and click handlers
+  // of its kind, as placement does for every object it makes.
+  void BindObjectHandlers(TControl* object, int mode);
+  // Whether a click in a placing mode may put an object into target.
+  bool AcceptsPlacement(TControl* target, int mode);
   void SpeedButton9Click(TObject* Sender);
   void Fixed1Click(TObject* Sender);
   void SpeedButton12Click(TObject* Sender);
