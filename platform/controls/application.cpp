@@ -25,6 +25,10 @@ void TApplication::Run(TForm& mainForm) {
   TRef<TForm> form = &mainForm;
   form->SetWindowState(TWindowState::wsMaximized);
   form->Show();
+  // Without a window manager nothing gives the window the focus, and its
+  // first activation would wait for a click.
+  form->Widget()->raise();
+  form->Widget()->activateWindow();
   while (form && form->Visible() && form->Widget()->isVisible()) HandleMessage();
   terminated_ = true;
 }

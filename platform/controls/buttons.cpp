@@ -57,22 +57,27 @@ void TSpeedButton::SetCaption(const std::string& caption) {
 }
 
 void TSpeedButton::SetDown(bool down) {
-  down_ = down;
-  auto* button = static_cast<QToolButton*>(Widget());
-  button->setChecked(down);
-  if (!down || groupIndex_ == 0 || !Parent()) return;
+  // Only a button of a group stays down, and the one that is down in a
+  // group that may not be all up stays so until another goes down.
+  if (groupIndex_ == 0) down = false;
+  if (down_ && !down && !allowAllUp_) return;
+  ShowDown(down);
+  if (!down || !Parent()) return;
   for (int i = 0; i < Parent()->ControlCount(); ++i) {
     auto* other = dynamic_cast<TSpeedButton*>(Parent()->Controls(i));
-    if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) other->SetDown(false);
+    if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) other->ShowDown(false);
   }
 }
 
+void TSpeedButton::ShowDown(bool down) {
+  down_ = down;
+  static_cast<QToolButton*>(Widget())->setChecked(down);
+}
+
 void TSpeedButton::ClickByMouse() {
-  if (groupIndex_ != 0) {
-    SetDown(!(down_ && allowAllUp_));
-  } else {
-    SetDown(false);
-  }
+  SetDown(!down_);
+  // Qt checked the tool button by itself; show Down again.
+  ShowDown(down_);
   Click();
 }
 

@@ -46,7 +46,8 @@ class TSpeedButton : public TControl {
   bool AllowAllUp() const { return allowAllUp_; }
   void SetAllowAllUp(bool value) { allowAllUp_ = value; }
   bool Down() const { return down_; }
-  // Down raises the other buttons of the group.
+  // Down raises the other buttons of the group. A button of no group (0)
+  // never stays down; without all-up the down button of a group stays down.
   void SetDown(bool down);
 
   // A click of the mouse: the group's rule for Down, then the click event.
@@ -54,6 +55,7 @@ class TSpeedButton : public TControl {
   bool ClicksFromMouse() const override { return false; }
 
  private:
+  void ShowDown(bool down);
   std::string caption_;
   int groupIndex_ = 0;
   bool allowAllUp_ = false;

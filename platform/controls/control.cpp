@@ -12,6 +12,7 @@
 #include "platform/controls/win_control.h"
 #include "platform/drawing/qt_drawing_tools.h"
 #include "platform/system/message_box.h"
+#include "platform/system/qt_application.h"
 #include "platform/text/win1252.h"
 
 namespace platform {
@@ -32,6 +33,18 @@ TBounds ScaleOnce(const TBounds& b, TScaleStep step, bool keepOrigin) {
 }
 
 TScaleStep Inverse(TScaleStep step) { return TScaleStep{step.D, step.M}; }
+
+// A control's steps are of two kinds: its own ScaleBy keeps its place, and a
+// step its parent took moves it by the rule like every other child.
+TBounds ScaleAlong(TBounds bounds, const std::vector<TScaleStep>& steps, const std::vector<bool>& own) {
+  for (std::size_t i = 0; i < steps.size(); ++i) bounds = ScaleOnce(bounds, steps[i], own[i]);
+  return bounds;
+}
+
+TBounds UnscaleAlong(TBounds bounds, const std::vector<TScaleStep>& steps, const std::vector<bool>& own) {
+  for (std::size_t i = steps.size(); i-- > 0;) bounds = ScaleOnce(bounds, Inverse(steps[i]), own[i]);
+  return bounds;
+}
 
 }  // namespace
 
@@ -69,6 +82,8 @@ void Dispatch(const std::function<void()>& handler) {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
+  // Every control stands on a widget, and widgets need the application.
+  EnsureApplication();
   font_ = TFont{"MS Sans Serif", 8, clWindowText, 0};
   screenFont_ = font_;
 }
@@ -135,10 +150,10 @@ void TControl::SetHeight(int value) { SetBounds(bounds_.Left, bounds_.Top, bound
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   const TBounds wanted{left, top, width, height};
-  design_ = UnscaleBounds(wanted, steps_);
+  design_ = UnscaleAlong(wanted, steps_, ownSteps_);
   // What the view shows is always what the design bounds give at this
   // scale, so that scaling away and back finds the same bounds.
-  bounds_ = ScaleBounds(design_, steps_);
+  bounds_ = ScaleAlong(design_, steps_, ownSteps_);
   PlaceWidget();
   BoundsChanged();
   if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
@@ -146,7 +161,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetDesignBounds(const TBounds& bounds) {
   design_ = bounds;
-  bounds_ = ScaleBounds(design_, steps_);
+  bounds_ = ScaleAlong(design_, steps_, ownSteps_);
   PlaceWidget();
   BoundsChanged();
   if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
@@ -164,7 +179,7 @@ void TControl::SetSizes(int32_t screenWidth, int32_t screenHeight, int32_t desig
 void TControl::SetAlignedBounds(const TBounds& bounds) {
   if (bounds == bounds_) return;
   bounds_ = bounds;
-  design_ = UnscaleBounds(bounds, steps_);
+  design_ = UnscaleAlong(bounds, steps_, ownSteps_);
   PlaceWidget();
   BoundsChanged();
 }
@@ -176,26 +191,28 @@ void TControl::PlaceWidget() {
 }
 
 void TControl::AdoptScale(const std::vector<TScaleStep>& steps, bool keepDesign) {
-  if (!keepDesign) design_ = UnscaleBounds(bounds_, steps);
+  // The parent's steps are all steps a child takes by the rule.
   steps_ = steps;
-  Recompute(false);
+  ownSteps_.assign(steps.size(), false);
+  if (!keepDesign) design_ = UnscaleAlong(bounds_, steps_, ownSteps_);
+  Recompute();
 }
 
 void TControl::ApplyScaleStep(TScaleStep step, bool root) {
-  if (!steps_.empty() && steps_.back() == Inverse(step)) {
+  // A step that undoes the last one takes it back, so that every road to
+  // a scale ends at the same list of steps and the same bounds.
+  if (!steps_.empty() && steps_.back() == Inverse(step) && ownSteps_.back() == root) {
     steps_.pop_back();
+    ownSteps_.pop_back();
   } else {
     steps_.push_back(step);
+    ownSteps_.push_back(root);
   }
-  Recompute(root);
+  Recompute();
 }
 
-void TControl::Recompute(bool root) {
-  bounds_ = ScaleBounds(design_, steps_, root);
-  if (root) {
-    bounds_.Left = design_.Left;
-    bounds_.Top = design_.Top;
-  }
+void TControl::Recompute() {
+  bounds_ = ScaleAlong(design_, steps_, ownSteps_);
   if (!parentFont_) {
     screenFont_ = font_;
     screenFont_.Size = ScaleValue(font_.Size, steps_);
@@ -218,8 +235,10 @@ void TControl::SetAlign(TAlign align) {
 }
 
 void TControl::SetVisible(bool visible) {
+  const bool changed = visible != visible_;
   visible_ = visible;
   if (widget_ && (parent_ || dynamic_cast<TForm*>(this))) widget_->setVisible(visible);
+  if (changed && parent_ && align_ != TAlign::alNone) parent_->AlignControls();
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -288,9 +307,11 @@ void TControl::SetFontStyle(uint8_t styleBits) {
 }
 
 void TControl::SetParentFont(bool value) {
+  // Given up, the parent's font stays as the control's own: asked while the
+  // control still follows its parent.
+  if (!value) font_ = DesignFont();
   parentFont_ = value;
   if (!value) {
-    font_ = DesignFont();
     screenFont_ = font_;
     screenFont_.Size = ScaleValue(font_.Size, steps_);
   }

@@ -159,8 +159,8 @@ class TControl : public TComponent {
   void DoEndDrag(TObject* target, int x, int y);
 
   // Begins dragging this control: at once, or once the mouse has moved
-  // five pixels. A left button held on the control is released at once,
-  // which completes its click before anything moves.
+  // five pixels along either axis. A left button held on the control is
+  // released at once, which completes its click before anything moves.
   void BeginDrag(bool immediate);
   bool Dragging() const;
   void EndDrag(bool drop);
@@ -208,13 +208,16 @@ class TControl : public TComponent {
   friend class TWinControl;
   void UpdateEnabledState();
   void ApplyFontToWidget();
-  void Recompute(bool root);
+  void Recompute();
 
   TWinControl* parent_ = nullptr;
   QWidget* widget_ = nullptr;
   TBounds bounds_;
   TBounds design_;
   std::vector<TScaleStep> steps_;
+  // Per step: the control's own ScaleBy (it keeps its left and top) rather
+  // than its parent's.
+  std::vector<bool> ownSteps_;
   bool placed_ = false;
   TAlign align_ = TAlign::alNone;
   bool visible_ = true;

@@ -13,10 +13,11 @@ namespace {
 
 constexpr const char* kControlProperty = "tesselControl";
 
-// The left button went down on this control and has not come up.
+// The left button went down on this control and has not come up. The
+// down of a double click makes no click of its own.
 struct PressState {
   TRef<TControl> control;
-  TMouseButton button = TMouseButton::mbLeft;
+  bool clickPending = false;
 };
 
 PressState& Pressed() {
@@ -91,6 +92,9 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   TControl* found = ControlOfWidget(widget);
   if (!found) return false;
+  // A disabled control lets the mouse through to what lies under it: Qt
+  // offers an event that a disabled widget refuses to its parent next.
+  if (!found->Enabled() || !widget->isEnabled()) return false;
   TRef<TControl> control = found;
   auto* mouse = static_cast<QMouseEvent*>(event);
   const QPoint global = mouse->globalPosition().toPoint();
@@ -102,25 +106,32 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
   switch (type) {
     case QEvent::MouseButtonPress: {
       const TMouseButton button = ButtonOf(mouse->button());
-      if (button == TMouseButton::mbLeft) Pressed() = PressState{control, button};
+      if (button == TMouseButton::mbLeft) Pressed() = PressState{control, true};
       control->MouseDown(button, shift, point.X, point.Y);
       return !native;
     }
     case QEvent::MouseButtonDblClick: {
+      // The class library reports the double click before the second down,
+      // and the first down and up have already made the click.
       const TMouseButton button = ButtonOf(mouse->button());
-      if (button == TMouseButton::mbLeft) Pressed() = PressState{control, button};
-      control->MouseDown(button, shift | ssDouble, point.X, point.Y);
-      if (control && button == TMouseButton::mbLeft) control->DblClick();
+      if (button == TMouseButton::mbLeft) {
+        Pressed() = PressState{control, false};
+        control->DblClick();
+      }
+      if (control) control->MouseDown(button, shift | ssDouble, point.X, point.Y);
       return !native;
     }
     case QEvent::MouseMove:
       if (drag::HandleMove(global)) return true;
       control->MouseMove(shift, point.X, point.Y);
-      return false;
+      // Only the control under the mouse hears of the move; Qt would offer
+      // it to the parents too.
+      return !native;
     case QEvent::MouseButtonRelease: {
       if (drag::HandleRelease(global)) return true;
       const TMouseButton button = ButtonOf(mouse->button());
-      const bool clicked = Pressed().control.Get() == control.Get() && button == TMouseButton::mbLeft;
+      const bool clicked =
+          button == TMouseButton::mbLeft && Pressed().control.Get() == control.Get() && Pressed().clickPending;
       if (button == TMouseButton::mbLeft) Pressed() = PressState{};
       control->MouseUp(button, shift, point.X, point.Y);
       if (control && clicked && !native && Inside(*control, point)) control->Click();
@@ -133,15 +144,17 @@ bool ControlEventFilter::eventFilter(QObject* watched, QEvent* event) {
 
 void TControl::BeginDrag(bool immediate) {
   TRef<TControl> self = this;
-  drag::Begin(*this, immediate, drag::CurrentMousePosition());
   // The class library releases a left button held on the control at once,
-  // so its click comes before the drag moves anything.
+  // so its click comes before the drag moves anything, even an immediate
+  // drag's first drag-over.
   if (Pressed().control.Get() == this) {
+    const bool clickPending = Pressed().clickPending;
     Pressed() = PressState{};
     const TPoint point = ClientPoint(*this, drag::CurrentMousePosition());
     MouseUp(TMouseButton::mbLeft, 0, point.X, point.Y);
-    if (self) Click();
+    if (self && clickPending) Click();
   }
+  if (self) drag::Begin(*this, immediate, drag::CurrentMousePosition());
 }
 
 }  // namespace platform

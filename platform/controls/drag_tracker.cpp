@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <cstdlib>
+
 #include "platform/controls/component.h"
 #include "platform/controls/control.h"
 #include "platform/controls/form.h"
@@ -43,24 +45,31 @@ TControl* TargetAt(const TControl& source, QPoint global) {
   return found ? found : form;
 }
 
+// Whether the drag that source began is still going: a handler may have
+// freed the source or ended the drag.
+bool StillDragging(const TRef<TControl>& source) { return source && State().source.Get() == source.Get(); }
+
 void SendDragOver(QPoint global, TDragState dragState) {
   DragState& state = State();
-  TControl* source = state.source;
+  const TRef<TControl> source = state.source;
   if (!source) return;
-  TControl* target = TargetAt(*source, global);
-  TControl* previous = state.target;
-  if (previous && previous != target) {
+  const TRef<TControl> target = TargetAt(*source, global);
+  const TRef<TControl> previous = state.target;
+  const bool sameTarget = previous && previous.Get() == target.Get();
+  if (previous && !sameTarget) {
     const TPoint point = previous->ScreenToClient(TPoint{global.x(), global.y()});
     previous->DragOver(source, point.X, point.Y, TDragState::dsDragLeave);
+    if (!StillDragging(source)) return;
   }
-  state.target = target;
+  state.target = target.Get();
   state.accepted = false;
   if (!target) return;
   const TPoint point = target->ScreenToClient(TPoint{global.x(), global.y()});
   state.targetPoint = point;
-  const TDragState sent = (previous == target) ? dragState : TDragState::dsDragEnter;
-  // The handler may free the source or the target; the references say so.
-  state.accepted = target->DragOver(source, point.X, point.Y, sent);
+  const bool accepted =
+      target->DragOver(source, point.X, point.Y, sameTarget ? dragState : TDragState::dsDragEnter);
+  if (!StillDragging(source)) return;
+  state.accepted = accepted && target;
   if (QWidget* widget = source->Widget()) widget->setCursor(state.accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
@@ -85,7 +94,9 @@ bool HandleMove(QPoint global) {
   if (!state.source) return false;
   state.last = global;
   if (!state.active) {
-    if ((global - state.start).manhattanLength() < kThreshold) return true;
+    // The threshold is per axis: a short diagonal move starts nothing.
+    const QPoint moved = global - state.start;
+    if (std::abs(moved.x()) < kThreshold && std::abs(moved.y()) < kThreshold) return true;
     state.active = true;
   }
   SendDragOver(global, TDragState::dsDragMove);

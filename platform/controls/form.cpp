@@ -5,12 +5,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include "platform/controls/control_widget.h"
 #include "platform/controls/menus.h"
+#include "platform/drawing/qt_drawing_tools.h"
 #include "platform/system/qt_application.h"
 #include "platform/text/win1252.h"
 
@@ -39,11 +41,15 @@ class FormWindow : public QWidget {
   }
   QWidget* Client() const { return client_; }
   QMenuBar* Bar() const { return menuBar_; }
+  // The menu bar's height when the form has a menu. Asked of the bar
+  // itself, which shows only once the window does.
+  int MenuHeight() const { return menuBar_->isHidden() ? 0 : menuBar_->heightForWidth(width()); }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
     if (form_.HandleCloseRequest()) {
       event->accept();
+      form_.Hide();
     } else {
       event->ignore();
     }
@@ -119,18 +125,25 @@ void TForm::SetBounds(int left, int top, int width, int height) {
   window_->widget->setGeometry(left, top, std::max(1, width), std::max(1, height));
 }
 
-int TForm::ClientWidth() const { return window_->widget->Client()->width(); }
+// From the window's size rather than the client widget's: until the window
+// is first shown its layout has not placed the client widget.
+int TForm::ClientWidth() const { return window_->widget->width(); }
 
-int TForm::ClientHeight() const { return window_->widget->Client()->height(); }
+int TForm::ClientHeight() const { return std::max(0, window_->widget->height() - window_->widget->MenuHeight()); }
 
 void TForm::SetClientSize(int width, int height) {
-  const int menuHeight = window_->widget->Bar()->isVisible() ? window_->widget->Bar()->sizeHint().height() : 0;
-  SetBounds(Left(), Top(), width, height + menuHeight);
+  SetBounds(Left(), Top(), width, height + window_->widget->MenuHeight());
 }
 
 void TForm::SetWindowState(TWindowState state) {
   switch (state) {
-    case TWindowState::wsMaximized: window_->widget->setWindowState(Qt::WindowMaximized); break;
+    case TWindowState::wsMaximized:
+      // Without a window manager nothing maximises a window; it then takes
+      // the screen's free area itself.
+      if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window_->widget->setGeometry(screen->availableGeometry());
+      window_->widget->setWindowState(Qt::WindowMaximized);
+      break;
     case TWindowState::wsMinimized: window_->widget->setWindowState(Qt::WindowMinimized); break;
     default: window_->widget->setWindowState(Qt::WindowNoState); break;
   }
@@ -151,16 +164,21 @@ void TForm::SetFixedSize(bool fixed) {
 }
 
 void TForm::SetMenu(TMainMenu* menu) {
+  if (TMainMenu* old = menu_; old && old != menu) old->AttachTo(nullptr);
   menu_ = menu;
   QMenuBar* bar = window_->widget->Bar();
   bar->clear();
-  if (menu) menu->AttachTo(*bar);
+  if (menu) menu->AttachTo(bar);
   bar->setVisible(menu != nullptr);
 }
 
 QWidget* TForm::ClientWidget() const { return window_->widget->Client(); }
 
 QMenuBar* TForm::MenuBar() const { return window_->widget->Bar(); }
+
+void TForm::Paint(QPainter& painter) {
+  painter.fillRect(ClientWidget()->rect(), ToQColor(Color()));
+}
 
 void TForm::Update() {
   window_->widget->repaint();
@@ -193,16 +211,25 @@ bool TForm::HandleCloseRequest() {
     if (OnCloseQuery) OnCloseQuery(this, canClose);
   });
   if (!canClose) return false;
-  TCloseAction action = modal_ ? TCloseAction::caHide : TCloseAction::caHide;
+  TCloseAction action = TCloseAction::caHide;
   Dispatch([&] {
     if (OnClose) OnClose(this, action);
   });
   if (action == TCloseAction::caNone) return false;
+  // Minimised instead of closed. A form asked to free itself is hidden:
+  // its owner frees it.
+  if (action == TCloseAction::caMinimize && !modal_) {
+    SetWindowState(TWindowState::wsMinimized);
+    return false;
+  }
   if (modal_ && modalResult_ == mrNone) modalResult_ = mrCancel;
   return true;
 }
 
 void TForm::HandleResize() {
+  // Resized by the window system (or the person): the form's bounds follow.
+  const QRect geometry = window_->widget->geometry();
+  SetAlignedBounds(TBounds{geometry.x(), geometry.y(), geometry.width(), geometry.height()});
   AlignControls();
   Dispatch([&] {
     if (OnResize) OnResize(this);
@@ -244,6 +271,10 @@ TModalResult TForm::ShowModal() {
     window->activateWindow();
     QEventLoop loop;
     while (modalResult_ == mrNone && window->isVisible()) loop.processEvents(QEventLoop::WaitForMoreEvents);
+    // Hidden while still modal: Qt takes a window off its list of modal
+    // windows only when it hides one, and a window left on that list
+    // blocks every other window for good.
+    SetVisible(false);
     window->setWindowModality(Qt::NonModal);
   }
   if (modalResult_ == mrNone) modalResult_ = mrCancel;

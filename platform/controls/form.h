@@ -48,15 +48,17 @@ class TForm : public TWinControl {
   void SetBorderless(bool borderless);
   void SetFixedSize(bool fixed);
 
-  TMainMenu* Menu() const { return menu_; }
+  TMainMenu* Menu() const { return menu_.Get(); }
   void SetMenu(TMainMenu* menu);
 
   TModalResult ModalResult() const { return modalResult_; }
   void SetModalResult(TModalResult result) { modalResult_ = result; }
   TModalResult ShowModal();
   bool Modal() const { return modal_; }
-  // Asks the form to close: OnCloseQuery, then OnClose; a modal form ends
-  // with mrCancel unless its result is set.
+  // Asks the form to close: OnCloseQuery, then OnClose, whose action
+  // caNone keeps it open, caMinimize minimises it and caHide or caFree hide
+  // it (its owner frees it); a modal form ends with mrCancel unless its
+  // result is set.
   void Close();
   // Paints the form at once (the splash stands while the forms are made).
   void Update();
@@ -88,6 +90,8 @@ class TForm : public TWinControl {
 
   QWidget* ClientWidget() const override;
   QMenuBar* MenuBar() const;
+  // The client area shows the form's colour under its controls.
+  void Paint(QPainter& painter) override;
 
   // Internal: the window's own events.
   bool HandleCloseRequest();
@@ -98,7 +102,7 @@ class TForm : public TWinControl {
   std::unique_ptr<Window> window_;
   std::string caption_;
   TPosition position_ = TPosition::poDesigned;
-  TMainMenu* menu_ = nullptr;
+  TRef<TMainMenu> menu_;
   TModalResult modalResult_ = mrNone;
   bool modal_ = false;
   bool destroyed_ = false;

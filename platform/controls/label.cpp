@@ -52,7 +52,15 @@ TPoint TextExtent(const TFont& font, const std::string& ansiText) {
 
 TLabel::TLabel(TComponent* owner) : TControl(owner) {
   AttachWidget(new ControlWidget(*this));
-  SetBounds(0, 0, 65, 17);
+  // A new label has the class library's size until it has a caption.
+  TControl::SetBounds(0, 0, 65, 17);
+}
+
+void TLabel::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  // Moved at a zoom level, a self-sizing label keeps the size of its text
+  // in the design font and in the font shown, not what the steps give.
+  AdjustBounds();
 }
 
 void TLabel::SetCaption(const std::string& caption) {

@@ -23,6 +23,9 @@ class TLabel : public TControl {
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool value);
 
+  // A self-sizing label takes the place it is given and keeps its size.
+  void SetBounds(int left, int top, int width, int height) override;
+
   // The caption as shown, with accelerator marks taken out.
   std::string DisplayText() const;
   void Paint(QPainter& painter) override;

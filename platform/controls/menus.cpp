@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPoint>
+#include <QPointer>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -21,12 +23,15 @@ PopupRecorder& CurrentPopupRecorder() {
 
 QString ToQString(const std::string& ansi) { return QString::fromStdString(Win1252ToUtf8(ansi)); }
 
-// The class library's shortcut names where Qt's differ.
+// The class library's key names where Qt's differ: its "Enter" is the main
+// keyboard's Return, which Qt calls by that name.
 QKeySequence KeySequenceOf(const std::string& shortCut) {
-  std::string text = shortCut;
-  const std::string backspace = "BkSp";
-  if (const auto at = text.find(backspace); at != std::string::npos) text.replace(at, backspace.size(), "Backspace");
-  return QKeySequence(QString::fromStdString(text));
+  QStringList keys = QString::fromStdString(shortCut).split(QChar('+'));
+  for (QString& key : keys) {
+    if (key == "BkSp") key = "Backspace";
+    if (key == "Enter") key = "Return";
+  }
+  return QKeySequence(keys.join(QChar('+')));
 }
 
 }  // namespace
@@ -54,8 +59,10 @@ void TMenuItem::NameChanged() { qt_->action->setObjectName(QString::fromStdStrin
 
 void TMenuItem::SetCaption(const std::string& caption) {
   caption_ = caption;
-  qt_->action->setSeparator(caption == "-");
-  qt_->action->setText(ToQString(caption));
+  const bool separator = caption == "-";
+  qt_->action->setSeparator(separator);
+  // Some styles draw a separator's text beside its line.
+  qt_->action->setText(separator ? QString() : ToQString(caption));
   if (qt_->menu) qt_->menu->setTitle(ToQString(caption));
 }
 
@@ -120,9 +127,13 @@ void TMenuItem::Rebuild() {
   }
   qt_->menu->clear();
   for (TMenuItem* item : items_) qt_->menu->addAction(item->Action());
+  if (auto* mainMenu = dynamic_cast<TMainMenu*>(Owner()); mainMenu && mainMenu->Items() == this)
+    mainMenu->ItemsChanged();
 }
 
 void TMenuItem::Click() {
+  // A disabled item cannot be chosen, so its command does not run.
+  if (!enabled_) return;
   Dispatch([&] {
     if (OnClick) OnClick(this);
   });
@@ -132,11 +143,26 @@ QAction* TMenuItem::Action() const { return qt_->action.get(); }
 
 QMenu* TMenuItem::SubMenu() const { return qt_->menu.get(); }
 
-TMainMenu::TMainMenu(TComponent* owner) : TComponent(owner), root_(new TMenuItem(this)) {}
+struct TMainMenu::BarLink {
+  QPointer<QMenuBar> bar;
+};
 
-TMainMenu::~TMainMenu() { BeginDestroy(); }
+TMainMenu::TMainMenu(TComponent* owner)
+    : TComponent(owner), root_(new TMenuItem(this)), bar_(std::make_unique<BarLink>()) {}
 
-void TMainMenu::AttachTo(QMenuBar& bar) {
+TMainMenu::~TMainMenu() {
+  BeginDestroy();
+  bar_->bar = nullptr;
+}
+
+void TMainMenu::AttachTo(QMenuBar* bar) {
+  bar_->bar = bar;
+  ItemsChanged();
+}
+
+void TMainMenu::ItemsChanged() {
+  if (!bar_ || !bar_->bar || Destroying()) return;
+  QMenuBar& bar = *bar_->bar;
   bar.clear();
   for (int i = 0; i < root_->Count(); ++i) bar.addAction(root_->Items(i)->Action());
 }

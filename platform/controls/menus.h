@@ -49,7 +49,8 @@ class TMenuItem : public TComponent {
   int MenuIndex() const;
 
   TNotifyEvent OnClick;
-  // Runs the item's command as choosing it does.
+  // Runs the item's command as choosing it does; a disabled item does
+  // nothing.
   void Click();
 
   // Internal: the Qt side.
@@ -78,11 +79,15 @@ class TMainMenu : public TComponent {
   ~TMainMenu() override;
   // The top-level items ("File", "Edit", ...).
   TMenuItem* Items() const { return root_; }
-  // Internal: puts the menu into a form's menu bar.
-  void AttachTo(QMenuBar& bar);
+  // Internal: puts the menu into a form's menu bar (null: takes it out),
+  // which then follows the top-level items as they come and go.
+  void AttachTo(QMenuBar* bar);
+  void ItemsChanged();
 
  private:
   TMenuItem* root_;
+  struct BarLink;
+  std::unique_ptr<BarLink> bar_;
 };
 
 class TPopupMenu : public TComponent {

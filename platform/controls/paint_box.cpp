@@ -31,6 +31,9 @@ void TPaintBox::Paint(QPainter& painter) {
       case CanvasCall::Kind::Rectangle:
         target.Rectangle(call.rect.Left, call.rect.Top, call.rect.Right, call.rect.Bottom);
         break;
+      case CanvasCall::Kind::RoundRect:
+        target.RoundRect(call.rect.Left, call.rect.Top, call.rect.Right, call.rect.Bottom, call.extra1, call.extra2);
+        break;
       case CanvasCall::Kind::Ellipse:
         target.Ellipse(call.rect.Left, call.rect.Top, call.rect.Right, call.rect.Bottom);
         break;

@@ -104,12 +104,13 @@ void TWinControl::AlignControls() {
         break;
     }
   };
-  // The class library aligns top, bottom, left and right before client.
+  // The class library aligns top, bottom, left and right before client,
+  // and a hidden control takes no room.
   for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight})
     for (int i = 0; i < ControlCount(); ++i)
-      if (Controls(i)->Align() == kind) place(Controls(i));
+      if (Controls(i)->Align() == kind && Controls(i)->Visible()) place(Controls(i));
   for (int i = 0; i < ControlCount(); ++i)
-    if (Controls(i)->Align() == TAlign::alClient)
+    if (Controls(i)->Align() == TAlign::alClient && Controls(i)->Visible())
       Controls(i)->SetAlignedBounds(
           TBounds{area.Left, area.Top, area.Right - area.Left, area.Bottom - area.Top});
 }
@@ -135,7 +136,11 @@ void TWinControl::AdoptScale(const std::vector<TScaleStep>& steps, bool keepDesi
 
 void TWinControl::Repaint() {
   TControl::Repaint();
-  for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+  // The non-windowed children are painted as part of this window, so they
+  // are repainted with it (a paint box loses what was drawn on it); the
+  // windowed ones keep what they show.
+  for (int i = 0; i < ControlCount(); ++i)
+    if (!Controls(i)->IsWindowed()) Controls(i)->Repaint();
 }
 
 QWidget* TWinControl::ClientWidget() const { return Widget(); }

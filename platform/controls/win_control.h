@@ -4,6 +4,7 @@
 // boxes, shapes, images) in the order they were added, then the windowed
 // ones (panels and the like) in theirs; windowed children show above the
 // others. Freeing a windowed control frees its children with it.
+// Repainting it repaints its non-windowed children too.
 #include <vector>
 
 #include "platform/controls/control.h"

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/dialogs/dialog_handler_access.h"
+#include "platform/dialogs/file_filter.h"
 #include "platform/drawing/qt_drawing_tools.h"
 #include "platform/system/file_paths.h"
 #include "platform/system/qt_application.h"
@@ -18,18 +19,6 @@ namespace platform {
 namespace {
 
 QString ToQString(const std::string& ansi) { return QString::fromStdString(Win1252ToUtf8(ansi)); }
-
-// "Report File|*.qnf|All|*.*" as Qt writes it: "Report File (*.qnf);;All (*.*)".
-QString QtFilter(const std::string& filter) {
-  const QStringList parts = ToQString(filter).split(QChar('|'));
-  QStringList entries;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
-    patterns.replace(QChar(';'), QChar(' '));
-    entries.push_back(parts[i] + " (" + patterns + ")");
-  }
-  return entries.join(";;");
-}
 
 bool RunFileDialog(TOpenDialog& dialog, bool save) {
   DialogRequest request;
@@ -49,7 +38,7 @@ bool RunFileDialog(TOpenDialog& dialog, bool save) {
   box.setOption(QFileDialog::DontConfirmOverwrite);
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!dialog.Filter.empty()) box.setNameFilter(QtFilter(dialog.Filter));
+  if (!dialog.Filter.empty()) box.setNameFilter(QtNameFilters(dialog.Filter));
   if (!dialog.FileName.empty()) box.selectFile(QString::fromStdString(NativePath(dialog.FileName)));
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
   dialog.FileName = AbsoluteWindowsPath(Utf8ToWin1252(box.selectedFiles().front().toStdString()));
