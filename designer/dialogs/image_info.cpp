@@ -1,12 +1,19 @@
 #include "designer/dialogs/image_info.h"
 
+#include "designer/dialogs/info_rows.h"
+
 namespace designer {
 
 TImageInfo::TImageInfo(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
   SetName("ImageInfo");
   SetCaption("Image Information");
-  SetBounds(0, 0, 300, 150);
   SetPosition(platform::TPosition::poScreenCenter);
+  ImageName = MakeInfoRow(this, "Label1", "Name:", "ImageName", 0);
+  fileName = MakeInfoRow(this, "Label2", "File:", "fileName", 1);
+  fileLocation = MakeInfoRow(this, "Label3", "File Location:", "fileLocation", 2);
+  constexpr int kWidth = 400;
+  BitBtn1 = MakeInfoOkButton(this, 3, kWidth);
+  SetClientSize(kWidth, 20 + 3 * kInfoRowHeight + 35);
 }
 
 }  // namespace designer

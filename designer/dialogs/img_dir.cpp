@@ -1,12 +1,11 @@
 #include "designer/dialogs/img_dir.h"
 
+#include "designer/dialogs/report_style_form.h"
+
 namespace designer {
 
-TImgDir::TImgDir(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
-  SetName("ImgDir");
-  SetCaption("Image Directory");
-  SetBounds(0, 0, 320, 140);
-  SetPosition(platform::TPosition::poScreenCenter);
-}
+TImgDir::TImgDir(DesignerProgram& program)
+    : TFolderDialog(program, "ImgDir", "Image Directory", "Specify Directory Where Image Files Will Reside",
+                    [&program] { return program.ReportStyleForm->Edit1->Text(); }) {}
 
 }  // namespace designer

@@ -1,16 +1,12 @@
 #pragma once
 // The folder of an image region's file.
-#include "designer/main_window/designer_program.h"
-#include "platform/controls/form.h"
+#include "designer/dialogs/folder_dialog.h"
 
 namespace designer {
 
-class TImgDir : public platform::TForm {
+class TImgDir : public TFolderDialog {
  public:
   explicit TImgDir(DesignerProgram& program);
-
- private:
-  DesignerProgram& program_;
 };
 
 }  // namespace designer

@@ -1,12 +1,19 @@
 #include "designer/dialogs/label_info.h"
 
+#include "designer/dialogs/info_rows.h"
+
 namespace designer {
 
 TLabelInfo::TLabelInfo(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
   SetName("LabelInfo");
   SetCaption("Label Information");
-  SetBounds(0, 0, 300, 150);
   SetPosition(platform::TPosition::poScreenCenter);
+  LabelName = MakeInfoRow(this, "Label1", "Name:", "LabelName", 0);
+  LabelStyle = MakeInfoRow(this, "Label2", "Style:", "LabelStyle", 1);
+  LabelText = MakeInfoRow(this, "Label3", "Text:", "LabelText", 2);
+  constexpr int kWidth = 320;
+  BitBtn1 = MakeInfoOkButton(this, 3, kWidth);
+  SetClientSize(kWidth, 20 + 3 * kInfoRowHeight + 35);
 }
 
 }  // namespace designer

@@ -1,12 +1,11 @@
 #include "designer/dialogs/rtf_dir.h"
 
+#include "designer/dialogs/report_style_form.h"
+
 namespace designer {
 
-TRTFDir::TRTFDir(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
-  SetName("RTFDir");
-  SetCaption("RTF Directory");
-  SetBounds(0, 0, 320, 140);
-  SetPosition(platform::TPosition::poScreenCenter);
-}
+TRTFDir::TRTFDir(DesignerProgram& program)
+    : TFolderDialog(program, "RTFDir", "RTF Directory", "Specify Directory Where RTF Files Will Reside",
+                    [&program] { return program.ReportStyleForm->Edit2->Text(); }) {}
 
 }  // namespace designer

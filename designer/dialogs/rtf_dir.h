@@ -1,16 +1,12 @@
 #pragma once
 // The folder of a rich-text region's file.
-#include "designer/main_window/designer_program.h"
-#include "platform/controls/form.h"
+#include "designer/dialogs/folder_dialog.h"
 
 namespace designer {
 
-class TRTFDir : public platform::TForm {
+class TRTFDir : public TFolderDialog {
  public:
   explicit TRTFDir(DesignerProgram& program);
-
- private:
-  DesignerProgram& program_;
 };
 
 }  // namespace designer

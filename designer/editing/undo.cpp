@@ -30,13 +30,13 @@ void RecordUndo(DesignerProgram& program, platform::TControl* control, int kind)
   }
 }
 
-void PerformUndo(DesignerProgram& program) {
+bool PerformUndo(DesignerProgram& program) {
   TUndoRecord& undo = program.Undo;
   platform::TControl* control = undo.UndoControl;
   switch (undo.UndoKind) {
     case kUndoPosition:
     case kUndoSize: {
-      if (!control) return;
+      if (!control) return false;
       // The design geometry comes back, so an undo after a zoom step puts
       // the object where it was and not where those pixels now lie.
       platform::TBounds bounds = control->DesignBounds();
@@ -47,14 +47,17 @@ void PerformUndo(DesignerProgram& program) {
         bounds.Width = undo.UndoDesign.Width;
         bounds.Height = undo.UndoDesign.Height;
       }
+      if (bounds == control->DesignBounds()) return false;
       control->SetDesignBounds(bounds);
-      break;
+      return true;
     }
     case kUndoCut:
-      if (program.ScratchPadForm) program.ScratchPadForm->RestoreFromScratchPad();
-      break;
+      // Only the cut that was recorded is given back: a pick of the report
+      // area, which cuts nothing, must not bring back an older cut.
+      if (!program.ScratchPadForm || !control || program.ScratchPadForm->CutControl.Get() != control) return false;
+      return program.ScratchPadForm->RestoreFromScratchPad();
     default:
-      break;
+      return false;
   }
 }
 

@@ -9,7 +9,7 @@ namespace designer {
 // forgets what was recorded.
 void RecordUndo(DesignerProgram& program, platform::TControl* control, int kind);
 // Gives back what was recorded; the record stays, so a second undo repeats
-// the same restore.
-void PerformUndo(DesignerProgram& program);
+// the same restore. True when something moved.
+bool PerformUndo(DesignerProgram& program);
 
 }  // namespace designer

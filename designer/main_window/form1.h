@@ -3,6 +3,7 @@
 // concern: start-up and lifecycle here in main_window/, placement in
 // placement/, files in template_io/, styles in styles/, editing in editing/,
 // popup commands in properties/, zoom in zoom/, the script in script/.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -191,6 +192,9 @@ class TForm1 : public platform::TForm {
   void SizeRegionToPage1Click(TObject* Sender);
   void ToggleAbsolute1Click(TObject* Sender);
   void AllowMultiplePages1Click(TObject* Sender);
+  // Gives "Allow Multiple Pages" the check of the repeat region whose
+  // popup is about to open.
+  void PrepareRepeatPopup(TRegion* region);
   void Rectangle1Click(TObject* Sender);
   void RoundRectangle1Click(TObject* Sender);
   void Ellipse1Click(TObject* Sender);
@@ -247,6 +251,10 @@ class TForm1 : public platform::TForm {
   bool FProceed = false;
   std::unique_ptr<platform::TIniFile> FIniFile;
   int FSectionCounter = 0;
+  // The name the template reader gives each region and variable it reads;
+  // empty: the stored NAME. Copies read back through the reader take
+  // fresh names this way (template_io/control_tree_io.h).
+  std::function<std::string(const std::string& storedName)> FReadName;
   int FRegionCount = 0;
   int FTextCount = 0;
   int FRichTextCount = 0;

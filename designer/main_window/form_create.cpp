@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "designer/objects/regions.h"
+#include "designer/template_io/section_names.h"
 #include "platform/ini/ini_file.h"
 #include "platform/system/file_paths.h"
 #include "platform/system/user_data_folder.h"
@@ -56,6 +57,7 @@ void TForm1::FormCreate(TObject*) {
   REPORT->SetHeight(RoundEven(style.ReportHeight * FScale));
   REPORT->SetLeft(RoundEven((ScrollBox2->Width() - REPORT->Width()) * 0.5));
   REPORT->SetTop(RoundEven((ScrollBox2->Height() - REPORT->Height()) * 0.5));
+  InstallSectionNameRule(*REPORT);
 }
 
 }  // namespace designer

@@ -9,6 +9,8 @@
 
 namespace designer {
 
+class TParagraphForm;
+
 class TRichTextRegion : public TRegion {
  public:
   explicit TRichTextRegion(platform::TComponent* owner);
@@ -22,6 +24,12 @@ class TRichTextRegion : public TRegion {
   // plain lines) and becomes FRtfFile; a missing one changes nothing. A
   // file that exists but cannot be read raises an error.
   void LoadRtfFile(const std::string& path);
+  // The author types the region's text in the paragraph dialog. A region
+  // that shows a file asks first whether its text may be replaced. OK
+  // stores the text, the dialog's font and style, and leaves the region
+  // without a file, so that the typed text is what the template keeps;
+  // Cancel stores nothing. True when the text was stored.
+  bool EditDirectText(TParagraphForm& form);
   // The zoom leaves rich text at its size.
   void Rescale() {}
 };

@@ -185,8 +185,12 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
       FMode = pasteMode;
       TControl* pasted = PlaceObject(target);
       // Paste can be repeated: the mode comes back unless the rule of the
-      // pasted kind ended it.
-      if (FMode == pasteMode || FMode == kModeNone) FMode = kModePaste;
+      // pasted kind ended it, with the caption and the button down that
+      // placing a region took away.
+      if (FMode == pasteMode || FMode == kModeNone) {
+        SetMode(kModePaste);
+        SpeedButton16->SetDown(true);
+      }
       return pasted;
     }
     default:
@@ -268,7 +272,8 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
       region->RegionType = mode == kModeFixed   ? TRegionType::fixedRegion
                            : mode == kModeTitle ? TRegionType::titleRegion
                                                 : TRegionType::repeatRegion;
-      region->MultiPage = mode != kModeTitle;
+      // A copy keeps what its source was set to.
+      if (!source) region->MultiPage = mode != kModeTitle;
       break;
     }
     case kModeText: {
@@ -302,7 +307,9 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
       variable->SetTransparent(true);
       variable->SetVariableTypeByName(FVariableTypeWord);
       variable->MasterVariable = 0;
-      variable->HighlightWhen = hlType::none;
+      // A copy keeps its source's highlight rule; it is no master, as a
+      // container has one.
+      if (!source) variable->HighlightWhen = hlType::none;
       break;
     }
     case kModeShape: {

@@ -1,7 +1,10 @@
 #pragma once
-// The import choice: global styles to import, checked.
+// The import choice: the names of the global styles, each with a check box;
+// the caller reads the check marks once it has closed.
 #include "designer/main_window/designer_program.h"
+#include "platform/controls/buttons.h"
 #include "platform/controls/form.h"
+#include "platform/controls/lists.h"
 
 namespace designer {
 
@@ -9,8 +12,8 @@ class TStyleSelectForm : public platform::TForm {
  public:
   explicit TStyleSelectForm(DesignerProgram& program);
 
- private:
-  DesignerProgram& program_;
+  platform::TCheckListBox* ListBox1 = nullptr;
+  platform::TButton* Button1 = nullptr;  // "OK"
 };
 
 }  // namespace designer

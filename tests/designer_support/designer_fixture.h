@@ -13,6 +13,7 @@
 
 #include "designer/main_window/designer_program.h"
 #include "designer/main_window/form1.h"
+#include "designer/objects/regions.h"
 #include "platform/controls/form.h"
 #include "platform/controls/menus.h"
 #include "platform/dialogs/dialog_service.h"

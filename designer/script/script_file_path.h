@@ -1,0 +1,16 @@
+#pragma once
+// Where the script of a template goes, and how the script names the
+// template. Paths are Windows text.
+#include <string>
+
+namespace designer {
+
+// The template's file name without its folder.
+std::string TemplateFileName(const std::string& templatePath);
+
+// "mycode.txt" in the template's folder: the folder without its trailing
+// backslash (a drive's root keeps it), then "\mycode.txt", and the first
+// doubled backslash of that made single.
+std::string ScriptFilePathFor(const std::string& templatePath);
+
+}  // namespace designer

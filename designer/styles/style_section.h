@@ -1,0 +1,19 @@
+#pragma once
+// A text style's section, as templates and the global style file hold it:
+// STYLENAME, STYLE, SIZE, COLOR, NAME and ALIGNMENT.
+#include <string>
+
+#include "designer/styles/style_record.h"
+#include "platform/ini/ini_file.h"
+
+namespace designer {
+
+// Missing keys read as empty texts and 0; texts are cut to their stored
+// lengths. IsGlobal is 0.
+TStyleRecord ReadStyleSection(const platform::TIniFile& file, const std::string& section);
+
+// Writes the six keys in their order; false when the file cannot be
+// written.
+bool WriteStyleSection(platform::TIniFile& file, const std::string& section, const TStyleRecord& style);
+
+}  // namespace designer

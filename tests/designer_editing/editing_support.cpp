@@ -1,0 +1,60 @@
+#include "tests/designer_editing/editing_support.h"
+
+namespace tessel_test {
+
+void EditingTest::TearDown() {
+  EndDrag();
+  DesignerTest::TearDown();
+}
+
+designer::TRegion* EditingTest::Region(platform::TControl* container, int left, int top, int width, int height,
+                                       int mode) {
+  auto* region = Place<designer::TRegion>(container, mode, left, top);
+  if (region) region->SetBounds(left, top, width, height);
+  return region;
+}
+
+designer::TStyledLabel* EditingTest::Text(platform::TControl* container, int left, int top) {
+  return Place<designer::TStyledLabel>(container, designer::kModeText, left, top);
+}
+
+designer::TVariableLabel* EditingTest::Variable(platform::TControl* container, int left, int top) {
+  form().FVariableTypeWord = "string";
+  return Place<designer::TVariableLabel>(container, designer::kModeVariable, left, top);
+}
+
+void EditingTest::Press(platform::TControl* object, platform::TMouseButton button, platform::TShiftState shift, int x,
+                        int y) {
+  object->MouseDown(button, shift, x, y);
+  // The platform's dispatch completes the click when a drag begins: the
+  // test plays that part, since no real button is held.
+  if (button == platform::TMouseButton::mbLeft && object->Dragging()) {
+    dragged_ = object;
+    object->MouseUp(button, 0, x, y);
+    object->Click();
+  }
+}
+
+void EditingTest::PlainClick(platform::TControl* object, int x, int y) {
+  Press(object, platform::TMouseButton::mbLeft, 0, x, y);
+  if (object->Dragging()) {
+    EndDrag();
+  } else {
+    object->MouseUp(platform::TMouseButton::mbLeft, 0, x, y);
+    object->Click();
+  }
+}
+
+void EditingTest::EndDrag() {
+  if (platform::TControl* source = dragged_) source->EndDrag(false);
+  dragged_ = nullptr;
+}
+
+std::vector<std::string> EditingTest::SelectedNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : const_cast<EditingTest*>(this)->program().SelectionList)
+    names.push_back(entry ? entry->Name() : "<freed>");
+  return names;
+}
+
+}  // namespace tessel_test

@@ -1,0 +1,55 @@
+#pragma once
+// A design to edit: objects placed as the author places them, and the
+// mouse as the platform's dispatch delivers it (a handler's drag completes
+// the click at once).
+#include "designer/objects/image_region.h"
+#include "designer/objects/labels.h"
+#include "designer/objects/regions.h"
+#include "designer/objects/rich_text_region.h"
+#include "designer/objects/shape_region.h"
+#include "tests/designer_support/designer_fixture.h"
+
+namespace tessel_test {
+
+inline constexpr platform::TColor kAqua = 0xFFFF00;
+inline constexpr platform::TColor kSilver = 0xC0C0C0;
+
+class EditingTest : public DesignerTest {
+ protected:
+  void TearDown() override;
+
+  // Placed in the mode with a click at (x, y) of the container; regions
+  // then take the given size.
+  template <class T>
+  T* Place(platform::TControl* container, int mode, int x, int y) {
+    form().SetMode(mode);
+    form().FRegionGrabX = x;
+    form().FRegionGrabY = y;
+    auto* placed = dynamic_cast<T*>(form().PlaceObject(container));
+    EXPECT_NE(placed, nullptr) << "mode " << mode;
+    form().SetMode(designer::kModeNone);
+    return placed;
+  }
+  designer::TRegion* Region(platform::TControl* container, int left, int top, int width, int height,
+                            int mode = designer::kModeFixed);
+  designer::TStyledLabel* Text(platform::TControl* container, int left, int top);
+  designer::TVariableLabel* Variable(platform::TControl* container, int left, int top);
+
+  // A button pressed on the object as the platform delivers it: the
+  // mouse-down handler, and the click at once when it begins a drag; the
+  // drag stays in progress until EndDrag.
+  void Press(platform::TControl* object, platform::TMouseButton button, platform::TShiftState shift = 0, int x = 1,
+             int y = 1);
+  // A left click without Shift: the press, then the click at the release
+  // when no drag was begun, and the end of any drag.
+  void PlainClick(platform::TControl* object, int x = 1, int y = 1);
+  void ShiftClick(platform::TControl* object) { Press(object, platform::TMouseButton::mbLeft, platform::ssShift); }
+  void EndDrag();
+
+  std::vector<std::string> SelectedNames() const;
+
+ private:
+  platform::TRef<platform::TControl> dragged_;
+};
+
+}  // namespace tessel_test
