@@ -12,6 +12,7 @@ int main() {
     std::fprintf(stderr, "tessel: no display to show the designer on (set DISPLAY or WAYLAND_DISPLAY)\n");
     return 1;
   }
+  platform::SetProgramName("tessel");
   platform::TApplication& application = platform::Application();
   if (!application.Initialize()) {
     std::fprintf(stderr, "tessel: the window system could not be started\n");

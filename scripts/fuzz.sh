@@ -5,7 +5,8 @@
 # when a replay or a target crashes, hangs, leaks or runs out of memory.
 #
 #   FUZZ_SECONDS   fuzzing time per target (default 30)
-#   FUZZ_TARGETS   the targets to run (default: all six)
+#   FUZZ_TARGETS   the targets to run (default: all eight: the engine's six
+#                  and the designer's template open and global style file)
 #
 # A crasher is left under build/fuzz/fuzz-run/<target>/artifacts/; keep it
 # under tests/fuzz/regressions/<target>/ once understood, so that every
@@ -14,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
-read -r -a targets <<< "${FUZZ_TARGETS:-ini qnf rtf bmp jpeg script}"
+read -r -a targets <<< "${FUZZ_TARGETS:-ini qnf rtf bmp jpeg script designer_qnf global_styles}"
 build=build/fuzz
 work="$build/fuzz-run"
 rm -rf "$work"
@@ -46,9 +47,12 @@ dictionary_option() {
   if [ -f "tests/fuzz/dict/$1.dict" ]; then echo "-dict=tests/fuzz/dict/$1.dict"; fi
 }
 
-# Lines the engine writes for every preview without a display; they say
-# nothing about the run.
-quiet_log() { grep -v '^zbx_qn: no display' "$1" || true; }
+# Lines the engine writes for every preview without a display, and Qt's
+# notes on the offscreen platform; they say nothing about the run.
+quiet_log() {
+  grep -v -e '^zbx_qn: no display' -e '^QStandardPaths: XDG_RUNTIME_DIR not set' \
+    -e '^This plugin does not support propagateSizeHints' "$1" || true
+}
 
 failed=0
 echo "fuzz: replaying the seeds and kept crashers"
@@ -81,13 +85,13 @@ for i in "${!targets[@]}"; do
   wait "${pids[$i]}" || true
 done
 
-printf '%-8s %12s %8s\n' target executions crashes
+printf '%-14s %12s %8s\n' target executions crashes
 for target in "${targets[@]}"; do
   log="$work/$target/fuzz.log"
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   crashes=$(find "$work/$target/artifacts" -type f \
     \( -name 'crash-*' -o -name 'timeout-*' -o -name 'oom-*' -o -name 'leak-*' \) | wc -l)
-  printf '%-8s %12s %8s\n' "$target" "${runs:-?}" "$crashes"
+  printf '%-14s %12s %8s\n' "$target" "${runs:-?}" "$crashes"
   if [ "$crashes" -ne 0 ] || [ -z "$runs" ]; then failed=1; fi
 done
 for target in "${targets[@]}"; do

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libx11-dev fonts-liberation2)
 if [ "${1:-}" = "test" ]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
-    xvfb xauth x11-utils poppler-utils)
+    xvfb xauth x11-utils poppler-utils xdotool)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,8 @@
 // Style > Modify Report Style: the report style dialog, then the page laid
 // out anew on the design surface from the stored style.
-#include "designer/dialogs/dialog_numbers.h"
 #include "designer/dialogs/report_style_form.h"
 #include "designer/main_window/form1.h"
+#include "designer/main_window/page_layout.h"
 #include "designer/objects/regions.h"
 
 namespace designer {
@@ -18,19 +18,8 @@ void TForm1::ModifyReportStyle1Click(TObject*) {
     RefreshBorders(REPORT);
     // The report area sits in the middle of the paper as the page shows it,
     // so landscape takes the paper's height across.
-    const bool landscape = style.Orientation != 0;
-    const double paperAcross = landscape ? style.PaperHeight : style.PaperWidth;
-    const double paperDown = landscape ? style.PaperWidth : style.PaperHeight;
-    const double reportAcross = landscape ? style.ReportHeight : style.ReportWidth;
-    const double reportDown = landscape ? style.ReportWidth : style.ReportHeight;
-    style.PlaceLeft = (paperAcross - reportAcross) * 0.5;
-    style.PlaceTop = (paperDown - reportDown) * 0.5;
-    ScrollBox2->SetWidth(RoundHalfEven(paperAcross * FScale));
-    ScrollBox2->SetHeight(RoundHalfEven(paperDown * FScale));
-    REPORT->SetWidth(RoundHalfEven(reportAcross * FScale));
-    REPORT->SetHeight(RoundHalfEven(reportDown * FScale));
-    REPORT->SetLeft(RoundHalfEven((ScrollBox2->Width() - REPORT->Width()) * 0.5));
-    REPORT->SetTop(RoundHalfEven((ScrollBox2->Height() - REPORT->Height()) * 0.5));
+    CentrePlacement(style);
+    LayOutPage(*this);
     style.RtfDirectory = dialog.Edit2->Text();
     style.ImageDirectory = dialog.Edit1->Text();
     // The placement follows from the sizes; only what the author chose

@@ -3,8 +3,7 @@
 // style's defaults and the page sized from them.
 #include "designer/main_window/form1.h"
 
-#include <cmath>
-
+#include "designer/main_window/page_layout.h"
 #include "designer/objects/regions.h"
 #include "designer/template_io/section_names.h"
 #include "platform/ini/ini_file.h"
@@ -13,9 +12,6 @@
 
 namespace designer {
 namespace {
-
-// Halves go to the even neighbour, as the class library's Round does.
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 TStyleRecord DefaultStyle() { return TStyleRecord{0, "DEFAULTSTYLE", 0, 8, 0, "Arial", "NONE"}; }
 
@@ -50,13 +46,7 @@ void TForm1::FormCreate(TObject*) {
 
   program_.ReportStyle = TReportStyle{};
 
-  const TReportStyle& style = program_.ReportStyle;
-  ScrollBox2->SetWidth(RoundEven(style.PaperWidth * FScale));
-  ScrollBox2->SetHeight(RoundEven(style.PaperHeight * FScale));
-  REPORT->SetWidth(RoundEven(style.ReportWidth * FScale));
-  REPORT->SetHeight(RoundEven(style.ReportHeight * FScale));
-  REPORT->SetLeft(RoundEven((ScrollBox2->Width() - REPORT->Width()) * 0.5));
-  REPORT->SetTop(RoundEven((ScrollBox2->Height() - REPORT->Height()) * 0.5));
+  LayOutPage(*this);
   InstallSectionNameRule(*REPORT);
 }
 

@@ -1,8 +1,6 @@
 // The placement worker: what a click does in each tool mode. The template
 // reader makes every object through it too, so what a new object gets here
 // is what a loaded object starts from.
-#include <cmath>
-
 #include "designer/editing/undo.h"
 #include "designer/main_window/form1.h"
 #include "designer/objects/image_region.h"
@@ -12,12 +10,10 @@
 #include "designer/objects/shape_region.h"
 #include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
+#include "platform/text/number_text.h"
 
 namespace designer {
 namespace {
-
-// Halves go to the even neighbour, as the class library's Round does.
-int RoundEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 const char* PrefixOf(int mode) {
   switch (mode) {
@@ -264,8 +260,8 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
         region->SetHeight(source->Height());
         region->SetWidth(source->Width());
       } else {
-        region->SetHeight(RoundEven(container->Height() * 0.75));
-        region->SetWidth(RoundEven(container->Width() * 0.75));
+        region->SetHeight(platform::Round(container->Height() * 0.75));
+        region->SetWidth(platform::Round(container->Width() * 0.75));
       }
       region->SetParentColor(true);
       region->SetBevelOuter(platform::TBevelCut::bvLowered);

@@ -1,5 +1,6 @@
 #include "designer/properties/highlight_value_check.h"
 
+#include "platform/system/locale_settings.h"
 #include "platform/text/number_text.h"
 
 namespace designer {
@@ -11,9 +12,8 @@ std::optional<std::string> HighlightValueRefusal(TVariableType type, const std::
       if (platform::TryStrToInt(value)) return std::nullopt;
       return "'" + value + "' is not a valid integer value";
     case TVariableType::FloatingPointVar:
-      // The engine takes its own locale's separator, or the other one of
-      // "." and "," when the value has none of its own.
-      if (platform::TryStrToFloat(value, '.') || platform::TryStrToFloat(value, ',')) return std::nullopt;
+      // The engine reads the value with either separator.
+      if (platform::TryStrToFloatEitherSeparator(value, platform::DecimalSeparator())) return std::nullopt;
       return "'" + value + "' is not a valid floating point value";
     default:
       return std::nullopt;

@@ -2,14 +2,33 @@
 
 namespace designer {
 
+namespace {
+
+// A text as the files hold it once written and read again: reading drops
+// blanks around a value and one pair of quotes around it, and does so
+// again at every further write and read. A style is known by that text, so
+// that Make Style Global finds it in the global file instead of appending
+// it again with every use, and a template read back names it alike.
+std::string AsFilesHoldIt(std::string text) {
+  for (;;) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return text;
+    text = text.substr(1, text.size() - 2);
+  }
+}
+
+}  // namespace
+
 TStyleRecord ReadStyleSection(const platform::TIniFile& file, const std::string& section) {
   TStyleRecord style;
-  style.Name = file.ReadString(section, "STYLENAME", "").substr(0, kStyleNameLength);
+  style.Name = AsFilesHoldIt(file.ReadString(section, "STYLENAME", "").substr(0, kStyleNameLength));
   style.StyleBits = file.ReadInteger(section, "STYLE", 0);
   style.Size = file.ReadInteger(section, "SIZE", 0);
   style.Color = file.ReadInteger(section, "COLOR", 0);
-  style.FontName = file.ReadString(section, "NAME", "").substr(0, kFontNameLength);
-  style.Alignment = file.ReadString(section, "ALIGNMENT", "").substr(0, kAlignmentLength);
+  style.FontName = AsFilesHoldIt(file.ReadString(section, "NAME", "").substr(0, kFontNameLength));
+  style.Alignment = AsFilesHoldIt(file.ReadString(section, "ALIGNMENT", "").substr(0, kAlignmentLength));
   return style;
 }
 

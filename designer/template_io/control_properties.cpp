@@ -7,6 +7,7 @@
 #include "designer/objects/regions.h"
 #include "designer/objects/rich_text_region.h"
 #include "designer/objects/shape_region.h"
+#include "designer/styles/style_record.h"
 #include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/ini/ini_file.h"
@@ -22,6 +23,9 @@ constexpr std::size_t kValueLimit = 1023;
 // The first eight keys of a rich-text section are no text lines.
 constexpr std::size_t kRichTextKeysBeforeLines = 8;
 
+// A label or variable that names no style is written naming the default
+// style, and the engine prints it so: it is shown so from the start, and
+// does not change its size when the template is opened again.
 const std::string& OrDefaultStyle(const std::string& styleName) {
   static const std::string kDefault = "DEFAULTSTYLE";
   return styleName.empty() ? kDefault : styleName;
@@ -52,14 +56,22 @@ void WriteDirectText(TIniFile& file, const std::string& section, const TRichText
   }
 }
 
+// A style holds at most 20 characters of its name. A longer name that a
+// style of the file answers to has become that style's name already; one
+// that none answers to is cut to what a style can hold, so that the style a
+// save writes for it reads back under the name the object keeps.
+std::string StoredStyleName(const std::string& name) { return name.substr(0, kStyleNameLength); }
+
 // One damaged file must not stop the template from opening.
 template <class Load>
 void LoadOrTell(const std::string& fileName, Load load) {
   try {
     load();
   } catch (const platform::Exception& error) {
-    platform::ShowMessage("\"" + fileName + "\" could not be read: " + error.Message() +
-                          ". Its region stays empty.");
+    // The picture readers' reasons end in a full stop of their own.
+    std::string reason = error.Message();
+    if (reason.ends_with('.')) reason.pop_back();
+    platform::ShowMessage("\"" + fileName + "\" could not be read: " + reason + ". Its region stays empty.");
   }
 }
 
@@ -114,17 +126,19 @@ void ReadKindKeys(TForm1& form, const TIniFile& file, const std::string& section
     auto* label = static_cast<TStyledLabel*>(control);
     label->SetCaption(file.ReadString(section, "TEXT", ""));
     label->StyleName = file.ReadString(section, "STYLE", "");
-    form.ApplyStyleToLabel(label, label->StyleName);
+    form.ApplyStyleToLabel(label, OrDefaultStyle(label->StyleName));
+    label->StyleName = StoredStyleName(label->StyleName);
   } else if (typeWord == "VARIABLE") {
     auto* variable = static_cast<TVariableLabel*>(control);
     variable->StyleName = file.ReadString(section, "STYLE", "");
     form.FVariableTypeWord = file.ReadString(section, "VARTYPE", "");
     variable->SetVariableTypeByName(form.FVariableTypeWord);
-    variable->HighlightStyle = file.ReadString(section, "HLSTYLE", "");
+    variable->HighlightStyle = StoredStyleName(file.ReadString(section, "HLSTYLE", ""));
     variable->HighlightValue = file.ReadString(section, "HLVALUE", "");
     variable->SetHighlightWhenByName(file.ReadString(section, "HLWHEN", ""));
     variable->MasterVariable = file.ReadInteger(section, "MASTERVARIABLE", 0);
-    form.ApplyStyleToLabel(variable, variable->StyleName);
+    form.ApplyStyleToLabel(variable, OrDefaultStyle(variable->StyleName));
+    variable->StyleName = StoredStyleName(variable->StyleName);
   } else if (typeWord == "IMAGEREGION") {
     auto* image = static_cast<TImageRegion*>(control);
     image->FImageFile = file.ReadString(section, "IMAGEFILE", "");
@@ -159,6 +173,7 @@ void ReadKindKeys(TForm1& form, const TIniFile& file, const std::string& section
     // Direct text stores no folder; it gets the one new regions get.
     if (fileName.empty()) richText->FFileLocation = form.Program().ReportStyle.RtfDirectory;
     form.ApplyStyleToRichText(richText, richText->FStyleName);
+    richText->FStyleName = StoredStyleName(richText->FStyleName);
     const std::vector<std::string> keys = file.ReadSection(section);
     if (keys.size() <= kRichTextKeysBeforeLines) return;
     std::vector<std::string> lines = richText->FRichEdit->Lines();

@@ -1,6 +1,8 @@
 // Reading the control tree: each entry is made by placement into the
 // container its PARENT names, then given its stored bounds, name and
 // properties; a container's own section is read right after it.
+#include <algorithm>
+#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -20,6 +22,7 @@ using platform::TIniFile;
 
 // The engine refuses deeper templates, so the designer does not build them.
 constexpr int kMaxNesting = 64;
+constexpr int32_t kLargestCoordinate = 16777215;
 
 int ModeOfWord(const std::string& word) {
   if (word == "FIXEDREGION") return kModeFixed;
@@ -127,8 +130,8 @@ class ControlTreeReader {
     TControl* object = form_.PlaceObject(container);
     if (!object) return;
     if (mode == kModeFixed || mode == kModeTitle || mode == kModeRepeat) form_.SetMode(mode);
-    object->SetBounds(file_.ReadInteger(key, "LEFT", 0), file_.ReadInteger(key, "TOP", 0),
-                      file_.ReadInteger(key, "WIDTH", 0), file_.ReadInteger(key, "HEIGHT", 0));
+    object->SetBounds(Coordinate(key, "LEFT"), Coordinate(key, "TOP"), Coordinate(key, "WIDTH"),
+                      Coordinate(key, "HEIGHT"));
     if (word == "LABEL") {
       KeepClearOfStoredNames(static_cast<TStyledLabel*>(object));
     } else {
@@ -136,6 +139,12 @@ class ControlTreeReader {
     }
     ReadKindKeys(form_, file_, key, object, word);
     if (IsContainerWord(word)) ReadChildren(static_cast<TWinControl*>(object), storedName);
+  }
+
+  // The controls add positions and sizes in 32 bits and scale them by up
+  // to twice for zoom: what lies beyond some 1.6 km is taken as lying there.
+  int Coordinate(const std::string& section, const char* key) const {
+    return std::clamp(file_.ReadInteger(section, key, 0), -kLargestCoordinate, kLargestCoordinate);
   }
 
   // "REPORT" is the container being read; any other name the control of
@@ -187,6 +196,9 @@ class ControlTreeReader {
 
   void ReadChildren(TWinControl* container, const std::string& section) {
     if (depth_ + 1 >= kMaxNesting) {
+      // Only what is there can be left out: the deepest region the
+      // designer saves holds nothing, and opening it again says nothing.
+      if (file_.ReadSection(section).empty()) return;
       Tell("The objects inside \"" + container->Name() + "\" were left out: regions are nested deeper than " +
            std::to_string(kMaxNesting) + " levels.");
       return;

@@ -3,7 +3,7 @@
 #include "designer/dialogs/report_style_form.h"
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
-#include "designer/template_io/page_layout.h"
+#include "designer/main_window/page_layout.h"
 
 namespace designer {
 

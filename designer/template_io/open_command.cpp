@@ -2,7 +2,7 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
 #include "designer/template_io/design_reset.h"
-#include "designer/template_io/page_layout.h"
+#include "designer/main_window/page_layout.h"
 #include "platform/controls/exceptions.h"
 #include "platform/ini/ini_file.h"
 #include "platform/system/file_paths.h"

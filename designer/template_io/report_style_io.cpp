@@ -5,7 +5,7 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
 #include "designer/styles/style_section.h"
-#include "designer/template_io/page_layout.h"
+#include "designer/main_window/page_layout.h"
 #include "designer/template_io/style_list_state.h"
 #include "designer/template_io/style_names_used.h"
 #include "platform/controls/exceptions.h"
@@ -28,16 +28,8 @@ void WriteStyle(TIniFile& file, int index, const TStyleRecord& style) {
 }  // namespace
 
 double TForm1::StrToFloatAnySep(const std::string& text) {
-  const char separator = platform::DecimalSeparator();
-  std::string number = text;
-  if (number.find(separator) == std::string::npos) {
-    const char other = separator == ',' ? '.' : separator == '.' ? ',' : '\0';
-    if (other != '\0') {
-      if (const std::size_t at = number.find(other); at != std::string::npos) number[at] = separator;
-    }
-  }
-  const std::optional<double> value = platform::TryStrToFloat(number, separator);
-  if (!value) throw platform::EConvertError("'" + number + "' is not a valid floating point value");
+  const std::optional<double> value = platform::TryStrToFloatEitherSeparator(text, platform::DecimalSeparator());
+  if (!value) throw platform::EConvertError("'" + text + "' is not a valid floating point value");
   return *value;
 }
 

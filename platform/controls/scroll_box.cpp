@@ -59,6 +59,9 @@ TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner), area_(std::make_
   area_->scroll->setLineWidth(2);
   area_->watcher = std::make_unique<RangeWatcher>(*this);
   area_->scroll->installEventFilter(area_->watcher.get());
+  // Scroll bars that come and go resize the viewport alone; the content
+  // must follow, or the viewport's own background shows in a strip.
+  area_->scroll->viewport()->installEventFilter(area_->watcher.get());
   BindWidget(*area_->content, *this);
   area_->content->setMouseTracking(true);
   area_->content->installEventFilter(&ControlEventFilter::Instance());
@@ -69,6 +72,7 @@ TScrollBox::TScrollBox(TComponent* owner) : TWinControl(owner), area_(std::make_
 TScrollBox::~TScrollBox() {
   BeginDestroy();
   area_->scroll->removeEventFilter(area_->watcher.get());
+  area_->scroll->viewport()->removeEventFilter(area_->watcher.get());
 }
 
 QWidget* TScrollBox::ClientWidget() const { return area_->content; }

@@ -69,6 +69,9 @@ bool TFontDialog::Execute() {
   auto* fonts = new QFontDialog(&box);
   fonts->setWindowFlags(Qt::Widget);
   fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+  // Escape reaches the embedded font dialog first, which would hide only
+  // itself and leave an empty box with the colour button: cancel the box.
+  QObject::connect(fonts, &QDialog::rejected, &box, &QDialog::reject);
   QFont initial(ToQString(Font.Name));
   initial.setPointSize(std::max(1, Font.Size));
   initial.setBold(Font.Style & fsBold);
@@ -82,8 +85,7 @@ bool TFontDialog::Execute() {
   QObject::connect(colorButton, &QPushButton::clicked, [&] {
     const QColor chosen = QColorDialog::getColor(ToQColor(color), &box);
     if (chosen.isValid())
-      color = static_cast<TColor>(chosen.red()) | (static_cast<TColor>(chosen.green()) << 8) |
-              (static_cast<TColor>(chosen.blue()) << 16);
+      color = FromQColor(chosen);
   });
   layout->addWidget(colorButton);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
@@ -113,8 +115,7 @@ bool TColorDialog::Execute() {
   if (!HasDisplay() || !EnsureApplication()) return false;
   const QColor chosen = QColorDialog::getColor(ToQColor(Color));
   if (!chosen.isValid()) return false;
-  Color = static_cast<TColor>(chosen.red()) | (static_cast<TColor>(chosen.green()) << 8) |
-          (static_cast<TColor>(chosen.blue()) << 16);
+  Color = FromQColor(chosen);
   return true;
 }
 

@@ -48,6 +48,11 @@ QColor ToQColor(TColor color) {
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
+TColor FromQColor(const QColor& color) {
+  return static_cast<TColor>(color.red()) | (static_cast<TColor>(color.green()) << 8) |
+         (static_cast<TColor>(color.blue()) << 16);
+}
+
 bool IsThinPen(const TPen& pen) { return pen.Width <= 1; }
 
 int PenWidth(const TPen& pen) { return std::clamp<int32_t>(pen.Width, 1, kMaxPenWidth); }

@@ -15,6 +15,8 @@ namespace platform {
 int64_t MulDiv(int64_t a, int64_t b, int64_t c);
 
 QColor ToQColor(TColor color);
+// A colour chosen in Qt as the class library holds it.
+TColor FromQColor(const QColor& color);
 
 // True when the pen is drawn one pixel wide (widths 0 and 1).
 bool IsThinPen(const TPen& pen);

@@ -1,7 +1,10 @@
 #include "platform/ini/ini_file.h"
 
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <unordered_map>
 #include <utility>
 
@@ -39,9 +42,21 @@ struct Entry {
   std::string value;
 };
 
+// A line as it is read: a carriage return that does not end it counts as a
+// blank, as a write would have put it. Every value is then one line, and a
+// value read from a file is written and read back unchanged (a label whose
+// text held one showed two lines and saved one).
+std::string AsOneLine(std::string_view raw) {
+  std::string line(raw);
+  for (char& c : line)
+    if (c == '\r') c = ' ';
+  return line;
+}
+
 Entry ParseEntry(std::string raw) {
   Entry entry;
-  const std::string_view body = Trim(raw);
+  const std::string line = AsOneLine(raw);
+  const std::string_view body = Trim(line);
   const std::size_t equals = body.find('=');
   if (!body.empty() && body.front() != ';' && equals != std::string_view::npos) {
     const std::string_view key = Trim(body.substr(0, equals));
@@ -104,6 +119,44 @@ struct CaselessEqual {
 
 // Name to the position of its first occurrence.
 using CaselessIndex = std::unordered_map<std::string, std::size_t, CaselessHash, CaselessEqual>;
+
+// Only a regular file is an INI file. A pipe given as one would block the
+// reader until some other process wrote into it (the designer would hang
+// at start-up on a global style file made a pipe), and a folder or a device
+// has no lines; each reads as a missing file. O_NONBLOCK keeps the open of
+// a pipe from waiting; it changes nothing for a regular file.
+bool ReadRegularFile(const std::string& path, std::string& bytes) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat status {};
+  bool readable = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  char buffer[65536];
+  while (readable) {
+    const ssize_t count = ::read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) readable = false;
+    if (count <= 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(count));
+  }
+  close(fd);
+  return readable;
+}
+
+// Writes only into a regular file, or a new one: a write to a pipe without
+// a reader would wait for ever, and one to a device would send it the file.
+bool WriteRegularFile(const std::string& path, std::string_view bytes) {
+  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  struct stat status {};
+  bool written = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ftruncate(fd, 0) == 0;
+  while (written && !bytes.empty()) {
+    const ssize_t count = write(fd, bytes.data(), bytes.size());
+    if (count < 0 && errno == EINTR) continue;
+    written = count > 0;
+    if (written) bytes.remove_prefix(static_cast<std::size_t>(count));
+  }
+  return (close(fd) == 0) && written;
+}
 
 }  // namespace
 
@@ -190,7 +243,7 @@ struct TIniFile::Content {
       if (!raw.empty() && raw.back() == '\r') raw.pop_back();
       start = end + 1;
       std::string name;
-      if (ParseSectionHeader(raw, name)) {
+      if (ParseSectionHeader(AsOneLine(raw), name)) {
         Append(std::move(name), std::move(raw));
       } else if (sections.empty()) {
         preamble.push_back(ParseEntry(std::move(raw)));
@@ -219,12 +272,8 @@ struct TIniFile::Content {
 };
 
 TIniFile::TIniFile(std::string nativePath) : path_(std::move(nativePath)), content_(std::make_unique<Content>()) {
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return;
-  content_->Parse(bytes.str());
+  std::string bytes;
+  if (ReadRegularFile(path_, bytes)) content_->Parse(bytes);
 }
 
 TIniFile::TIniFile(std::string nativePath, NewInMemory)
@@ -330,12 +379,7 @@ bool TIniFile::UpdateFile() const {
 
 bool TIniFile::Flush() const {
   if (inMemory_) return true;
-  const std::string bytes = content_->Serialize();
-  std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+  return WriteRegularFile(path_, content_->Serialize());
 }
 
 }  // namespace platform

@@ -13,7 +13,8 @@
 //  - a write replaces a value in place, appends a new key at the end of its
 //    section and a new section at the end of the file; an empty value is
 //    written as "KEY=";
-//  - CRLF and LF files are read; CRLF is written.
+//  - CRLF and LF files are read; CRLF is written. A carriage return inside
+//    a line reads as a blank, as a write puts it.
 // Text is Windows-1252 bytes, unchanged. Where a section or key occurs twice
 // the first one answers, as with the private-profile functions; ReadSection
 // still lists every key line of that first section. Lines without "=" and

@@ -46,6 +46,11 @@ std::string PlatformList() {
   return EnvironmentSet("DISPLAY") ? "xcb;offscreen" : "wayland;offscreen";
 }
 
+std::string& ProgramName() {
+  static std::string name = "zbx_qn";
+  return name;
+}
+
 }  // namespace
 
 bool HasDisplay() {
@@ -59,6 +64,8 @@ bool HasDisplay() {
   return EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY");
 }
 
+void SetProgramName(const char* name) { ProgramName() = name; }
+
 bool EnsureApplication() {
   if (QCoreApplication* existing = QCoreApplication::instance())
     return qobject_cast<QApplication*>(existing) != nullptr;
@@ -68,6 +75,7 @@ bool EnsureApplication() {
   arguments.platforms = PlatformList();
   // QApplication removes the options it took from argv; lay them out afresh
   // in case the host deleted an earlier application object.
+  arguments.name = ProgramName();
   arguments.argv[0] = arguments.name.data();
   arguments.argv[1] = arguments.platformOption.data();
   arguments.argv[2] = arguments.platforms.data();

@@ -9,6 +9,11 @@ namespace platform {
 // Qt platform is not offscreen/minimal).
 bool HasDisplay();
 
+// The name the application object is made under (its window class and the
+// title of windows without one); "zbx_qn" unless a program says otherwise
+// before the application is made.
+void SetProgramName(const char* name);
+
 // Makes sure a QApplication exists; false when another kind of Qt application
 // object (one without widgets) already exists in the process.
 bool EnsureApplication();

@@ -185,4 +185,22 @@ std::string FloatToStr(double value, char decimalSeparator) {
   return out;
 }
 
+std::optional<double> TryStrToFloatEitherSeparator(std::string_view text, char localeSeparator) {
+  std::string number(text);
+  if (number.find(localeSeparator) == std::string::npos) {
+    const char other = localeSeparator == ',' ? '.' : localeSeparator == '.' ? ',' : '\0';
+    if (other != '\0') {
+      if (const std::size_t at = number.find(other); at != std::string::npos) number[at] = localeSeparator;
+    }
+  }
+  return TryStrToFloat(number, localeSeparator);
+}
+
+int32_t Round(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded < 2147483647.0)) return 2147483647;
+  if (rounded < -2147483648.0) return -2147483647 - 1;
+  return static_cast<int32_t>(rounded);
+}
+
 }  // namespace platform

@@ -20,6 +20,15 @@ std::optional<int32_t> TryStrToInt(std::string_view text);
 // the separator. NaN and infinities are not numbers.
 std::optional<double> TryStrToFloat(std::string_view text, char decimalSeparator);
 
+// A real written with either decimal separator, as every reader of
+// templates takes it: when the text does not hold the locale's separator,
+// the first of the other one ("." for ",", "," for ".") stands for it.
+std::optional<double> TryStrToFloatEitherSeparator(std::string_view text, char localeSeparator);
+
+// The class library's Round: to the nearest integer, halves to even,
+// clamped to the 32-bit range.
+int32_t Round(double value);
+
 // General format with 15 significant digits: fixed notation while the value
 // has at most 15 integer digits and is at least 1E-4 (the class library's code
 // switches below 0.1E-3, so 0.00001 gives "1E-5"), else d.ddddE+x style

@@ -3,6 +3,9 @@
 #include <cstdlib>
 
 #include "tests/fuzz/entries/fuzz_entries.h"
+#ifdef TESSEL_FUZZ_DESIGNER
+#include "tests/fuzz/entries/designer_fuzz_entries.h"
+#endif
 
 extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
   // Nothing may wait for a person or reach a real display: Qt runs
@@ -23,3 +26,7 @@ extern "C" const char* __lsan_default_suppressions() {
   return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libQt6Widgets\n"
          "leak:libdbus\n";
 }
+
+// Undefined behaviour is a finding like a crash: without this the checks
+// only print, and the input that showed it is not kept.
+extern "C" const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace=1"; }

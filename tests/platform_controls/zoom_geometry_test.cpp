@@ -301,6 +301,28 @@ TEST_F(Zooming, AScrollBoxMakesRoomForItsZoomedPaper) {
   paper_->SetParent(nullptr);
 }
 
+// The designer's paper on a zoom step in: the report area grows first, so
+// for a moment the box needs scroll bars, then the box grows past it. The
+// scrolled area must fill the whole box again, or the viewport's own
+// background shows in a strip at its right and bottom.
+TEST_F(Zooming, AScrollBoxThatGrowsPastItsChildDropsItsScrollBars) {
+  auto form = controls_test::ShownForm();
+  auto* box = new platform::TScrollBox(form.get());
+  box->SetBounds(0, 0, 200, 150);
+  box->SetParent(form.get());
+  auto* child = new TPanel(form.get());
+  child->SetParent(box);
+  child->SetBounds(10, 10, 180, 130);
+  QApplication::processEvents();
+  child->SetBounds(10, 10, 250, 200);
+  QApplication::processEvents();
+  box->SetBounds(0, 0, 300, 250);
+  QApplication::processEvents();
+  // The sunken frame takes two pixels on each side.
+  EXPECT_EQ(box->ClientWidget()->width(), 300 - 4);
+  EXPECT_EQ(box->ClientWidget()->height(), 250 - 4);
+}
+
 class Alignment : public controls_test::ControlsTest {};
 
 TEST_F(Alignment, TopLeftAndClientShareTheAreaInsideTheBevels) {

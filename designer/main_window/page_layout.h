@@ -1,7 +1,7 @@
 #pragma once
 // The page on the design surface: the paper box and the report area sized
 // from the report style at zoom level 0, the area in the middle of the
-// paper. New and Open lay it out; the placement on the printed page is
+// paper. Start-up, New, Open and Modify Report Style lay it out; the placement on the printed page is
 // the report style's own business.
 namespace designer {
 

@@ -1,0 +1,160 @@
+// Saves that cannot be written: a folder its user may not write into, a
+// full disk, a name that is a folder. Each ends in "Unable to write to"
+// and the file's name, leaves the old template byte for byte and nothing
+// beside it, and keeps the design modified, so that nothing is lost and
+// the author is asked again before closing. (A file size limit and Save As
+// onto a folder are tried in tests/designer_templates.)
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "designer/objects/regions.h"
+#include "tests/designer_hostile_input/hostile_designer_fixture.h"
+
+namespace tessel_test {
+namespace {
+
+// The user nobody has no right to anything a test makes.
+constexpr uid_t kNobody = 65534;
+
+// The process acts as nobody while this exists: the real and saved user
+// stay root, so that root's rights come back afterwards. Root writes into
+// read-only folders; nobody does not.
+class ActingAsNobody {
+ public:
+  ActingAsNobody() : acting_(geteuid() == 0 && seteuid(kNobody) == 0) {}
+  ~ActingAsNobody() {
+    if (acting_ && seteuid(0) != 0) std::abort();
+  }
+  ActingAsNobody(const ActingAsNobody&) = delete;
+  ActingAsNobody& operator=(const ActingAsNobody&) = delete;
+
+ private:
+  bool acting_;
+};
+
+// A file system of 64 KiB mounted on a folder, where root may mount one.
+class SmallFileSystem {
+ public:
+  explicit SmallFileSystem(const std::string& folder) : folder_(folder) {
+    std::filesystem::create_directories(folder_);
+    mounted_ = mount("tessel-test", folder_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, "size=64k,mode=0755") == 0;
+  }
+  ~SmallFileSystem() {
+    if (mounted_) umount2(folder_.c_str(), MNT_DETACH);
+  }
+  SmallFileSystem(const SmallFileSystem&) = delete;
+  SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+  bool Mounted() const { return mounted_; }
+
+  // Fills the rest of the file system; false when it did not fill up.
+  bool Fill() const {
+    std::ofstream filler(folder_ + "/filler", std::ios::binary);
+    const std::string block(512, 'x');
+    for (int i = 0; i < 1024 && filler; ++i) filler.write(block.data(), static_cast<std::streamsize>(block.size()));
+    filler.flush();
+    return !filler;
+  }
+  void Empty() const { std::filesystem::remove(folder_ + "/filler"); }
+
+ private:
+  std::string folder_;
+  bool mounted_ = false;
+};
+
+class FailedSaves : public HostileDesigner {
+ protected:
+  // The design saved under the name, then changed.
+  void SavedAndChanged(const std::string& name) {
+    ASSERT_EQ(SaveAs(name), Texts{});
+    ASSERT_FALSE(form().FModified);
+    form().Fixed1Click(nullptr);
+    form().FRegionGrabX = 5;
+    form().FRegionGrabY = 5;
+    ASSERT_NE(form().PlaceObject(form().REPORT), nullptr);
+    ASSERT_TRUE(form().FModified);
+  }
+  // Save through the File menu fails with the file's name and keeps
+  // everything as it was.
+  void ExpectSaveFails(const std::string& name, const std::string& savedBytes) {
+    const std::size_t errors = Errors().size();
+    form().Save1->Click();
+    ASSERT_EQ(Errors().size(), errors + 1);
+    EXPECT_EQ(Errors().back(), "Unable to write to " + WindowsPath(name));
+    EXPECT_EQ(Bytes(name), savedBytes);
+    EXPECT_TRUE(form().FModified);
+    EXPECT_EQ(form().FFileName, WindowsPath(name));
+  }
+  int FilesIn(const std::string& subfolder) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder() + "/" + subfolder))
+      files += entry.is_regular_file() ? 1 : 0;
+    return files;
+  }
+};
+
+TEST_F(FailedSaves, AReadOnlyFolderKeepsTheOldTemplate) {
+  std::filesystem::create_directory(folder() + "/locked");
+  SavedAndChanged("locked/t.qnf");
+  const std::string saved = Bytes("locked/t.qnf");
+  namespace fs = std::filesystem;
+  fs::permissions(folder() + "/locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                            fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  bool writable = false;
+  {
+    const ActingAsNobody nobody;
+    writable = faccessat(AT_FDCWD, (folder() + "/locked").c_str(), W_OK, AT_EACCESS) == 0;
+    if (!writable) ExpectSaveFails("locked/t.qnf", saved);
+  }
+  if (writable) {
+    fs::permissions(folder() + "/locked", fs::perms::owner_all);
+    GTEST_SKIP() << "this user writes into read-only folders and cannot act as another";
+  }
+  EXPECT_EQ(FilesIn("locked"), 1);
+  // With the right to write back, the same Save writes.
+  fs::permissions(folder() + "/locked", fs::perms::owner_all);
+  form().Save1->Click();
+  EXPECT_FALSE(form().FModified);
+  EXPECT_NE(Bytes("locked/t.qnf"), saved);
+}
+
+TEST_F(FailedSaves, AFullDiskKeepsTheOldTemplate) {
+  const SmallFileSystem disk(folder() + "/small");
+  if (!disk.Mounted()) GTEST_SKIP() << "no file system can be mounted here (" << std::strerror(errno) << ")";
+  SavedAndChanged("small/t.qnf");
+  const std::string saved = Bytes("small/t.qnf");
+  ASSERT_TRUE(disk.Fill());
+  ExpectSaveFails("small/t.qnf", saved);
+  // Nothing half-written is left beside it.
+  EXPECT_EQ(FilesIn("small"), 2);
+  disk.Empty();
+  form().Save1->Click();
+  EXPECT_FALSE(form().FModified);
+  EXPECT_NE(Bytes("small/t.qnf"), saved);
+  EXPECT_EQ(FilesIn("small"), 1);
+}
+
+TEST_F(FailedSaves, ANameThatBecameAFolderIsNotReplaced) {
+  SavedAndChanged("t.qnf");
+  std::filesystem::remove(folder() + "/t.qnf");
+  std::filesystem::create_directories(folder() + "/t.qnf/inside");
+  ExpectSaveFails("t.qnf", "");
+  EXPECT_TRUE(std::filesystem::is_directory(folder() + "/t.qnf/inside"));
+  // The save question of Close saves again, fails again, and so keeps the
+  // design.
+  modals->Press("NotSavedForm", "Button1");  // Yes
+  form().Close1->Click();
+  EXPECT_TRUE(form().FModified);
+  EXPECT_EQ(Errors().back(), "Unable to write to " + WindowsPath("t.qnf"));
+  EXPECT_GT(ObjectCount(), 0);
+}
+
+}  // namespace
+}  // namespace tessel_test
