@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <exception>
 #include <fstream>
-#include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -15,6 +14,7 @@
 
 #include "bench/peak_memory.h"
 #include "bench/result_table.h"
+#include "bench/timed_actions.h"
 #include "bench/scratch_folder.h"
 #include "bench/stopwatch.h"
 #include "bench/timing_samples.h"
@@ -110,26 +110,6 @@ class TemplateText {
   int objects_ = 0;
 };
 
-// The handler's work and the repaint it asked for.
-double TimeAction(const std::function<void()>& action) {
-  bench::Stopwatch clock;
-  action();
-  QApplication::processEvents();
-  return clock.Milliseconds();
-}
-
-struct Row {
-  std::string action;
-  bench::TimingSamples samples;
-  double limit;
-};
-
-std::string Verdict(const Row& row) {
-  if (row.limit <= 0) return "";
-  if (row.samples.Max() < row.limit) return "met";
-  return row.samples.Median() < row.limit ? "median met" : "MISSED";
-}
-
 int CountObjects(platform::TWinControl* container, const designer::TReportRegion* report) {
   int count = 0;
   const int first = container == report ? 0 : 1;
@@ -164,19 +144,19 @@ int Run() {
   form.Show();
   QApplication::processEvents();
 
-  Row open{"Open (Close of the last design included)", {}, kOpenLimitMs};
-  Row save{"Save", {}, kSaveLimitMs};
-  Row close{"Close", {}, 0};
-  Row zoom{"one zoom step", {}, kStepLimitMs};
-  Row place{"a text label placed at zoom level -1", {}, kStepLimitMs};
+  bench::TimedAction open{"Open (Close of the last design included)", {}, kOpenLimitMs};
+  bench::TimedAction save{"Save", {}, kSaveLimitMs};
+  bench::TimedAction close{"Close", {}, 0};
+  bench::TimedAction zoom{"one zoom step", {}, kStepLimitMs};
+  bench::TimedAction place{"a text label placed at zoom level -1", {}, kStepLimitMs};
   int objects = 0;
   for (int run = 0; run < kRuns; ++run) {
-    open.samples.Add(TimeAction([&] { form.Open1Click(nullptr); }));
+    open.samples.Add(bench::TimeAction([&] { form.Open1Click(nullptr); }));
     objects = CountObjects(form.REPORT, form.REPORT);
-    save.samples.Add(TimeAction([&] { form.Save1Click(nullptr); }));
+    save.samples.Add(bench::TimeAction([&] { form.Save1Click(nullptr); }));
     for (int step = 0; step < 2; ++step) {
-      zoom.samples.Add(TimeAction([&] { form.ZoomOut1Click(nullptr); }));
-      zoom.samples.Add(TimeAction([&] { form.ZoomIn1Click(nullptr); }));
+      zoom.samples.Add(bench::TimeAction([&] { form.ZoomOut1Click(nullptr); }));
+      zoom.samples.Add(bench::TimeAction([&] { form.ZoomIn1Click(nullptr); }));
     }
     form.SetZoom(-1);
     auto* target = dynamic_cast<platform::TControl*>(form.REPORT->FindComponent("Band7Cell2"));
@@ -185,12 +165,12 @@ int Run() {
       form.Text1Click(nullptr);
       form.FRegionGrabX = 20 + label * 10;
       form.FRegionGrabY = 5;
-      place.samples.Add(TimeAction([&] { form.PlaceObject(target); }));
+      place.samples.Add(bench::TimeAction([&] { form.PlaceObject(target); }));
     }
     form.SetZoom(0);
     // The placed labels are saved with the design before it goes.
     form.Save1Click(nullptr);
-    close.samples.Add(TimeAction([&] { form.Close1Click(nullptr); }));
+    close.samples.Add(bench::TimeAction([&] { form.Close1Click(nullptr); }));
     // Back to the design as written, for the next run.
     std::ofstream out(native, std::ios::binary);
     out << design.Build();
@@ -198,13 +178,7 @@ int Run() {
 
   std::cout << "Designer with a design of " << objects << " objects (template "
             << bench::Fixed(static_cast<double>(design.Build().size()) / 1024, 0) << " KB)\n\n";
-  bench::ResultTable table({"action", "count", "median ms", "max ms", "limit ms", ""});
-  for (const Row* row : {&open, &save, &close, &zoom, &place}) {
-    table.AddRow({row->action, std::to_string(row->samples.Count()), bench::Fixed(row->samples.Median(), 1),
-                  bench::Fixed(row->samples.Max(), 1), row->limit > 0 ? "< " + bench::Fixed(row->limit, 0) : "",
-                  Verdict(*row)});
-  }
-  std::cout << table.Text() << "\npeak memory "
+  std::cout << bench::TimedActionTable({&open, &save, &close, &zoom, &place}, 1) << "\npeak memory "
             << bench::Fixed(static_cast<double>(bench::PeakResidentKilobytes()) * 1024 / 1e6, 1)
             << " MB; error messages " << errors.Texts().size() << "\n";
   for (const std::string& text : errors.Texts()) std::cerr << text << "\n";

@@ -17,11 +17,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "bench/peak_memory.h"
 #include "bench/scratch_folder.h"
 #include "bench/stopwatch.h"
 #include "designer/main_window/designer_program.h"
@@ -39,16 +39,6 @@ namespace {
 constexpr int kDefaultCycles = 2'000;
 constexpr int kReportEvery = 200;
 constexpr int kObjectsPerDesign = 20;
-
-// Resident memory now, in kB; -1 when /proc cannot tell.
-int64_t ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.starts_with("VmRSS:")) return std::strtoll(line.c_str() + 6, nullptr, 10);
-  }
-  return -1;
-}
 
 // What a person answers: OK in the report style dialog, the design's file
 // in the open and save dialogs, Yes to overwriting it. Anything else is
@@ -154,7 +144,7 @@ int Run(int cycles) {
   form.Show();
   QApplication::processEvents();
 
-  const int64_t start = ResidentKilobytes();
+  const int64_t start = bench::ResidentKilobytes();
   int64_t warm = start;
   int64_t wrongDesigns = 0;
   std::printf("tessel_designer_soak: %d cycles of New, %d objects placed, Save As, Save, Close and Open\n", cycles,
@@ -168,16 +158,16 @@ int Run(int cycles) {
     // The first cycle loads fonts and makes the dialogs' widgets once for
     // the process; growth is measured from after it.
     if (cycle == 1) {
-      warm = ResidentKilobytes();
+      warm = bench::ResidentKilobytes();
       firstCycleMs = clock.Milliseconds();
     }
     if (cycle == 1 || cycle % kReportEvery == 0 || cycle == cycles) {
-      std::printf("cycle %6d  VmRSS %8lld kB\n", cycle, static_cast<long long>(ResidentKilobytes()));
+      std::printf("cycle %6d  VmRSS %8lld kB\n", cycle, static_cast<long long>(bench::ResidentKilobytes()));
       std::fflush(stdout);
     }
   }
   const double totalMs = clock.Milliseconds();
-  const int64_t end = ResidentKilobytes();
+  const int64_t end = bench::ResidentKilobytes();
   const double perCycle = cycles > 1 ? (totalMs - firstCycleMs) / (cycles - 1) : totalMs;
   std::printf("tessel_designer_soak: VmRSS %lld kB at the start, %lld kB after the first cycle, "
               "%lld kB at the end (%+lld kB since the first cycle); %.1f ms a cycle; "

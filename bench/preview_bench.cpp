@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <cstdlib>
 #include <exception>
-#include <functional>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -18,6 +17,7 @@
 #include "bench/bench_template.h"
 #include "bench/peak_memory.h"
 #include "bench/result_table.h"
+#include "bench/timed_actions.h"
 #include "bench/stopwatch.h"
 #include "bench/timing_samples.h"
 #include "engine/page_layout.h"
@@ -31,26 +31,6 @@ constexpr int kOpenings = 5;
 constexpr double kOpenLimitMs = 150;
 constexpr double kStepLimitMs = 16;
 
-// The handler's work and the repaint it asked for, as the user waits for it.
-double TimeAction(const std::function<void()>& action) {
-  bench::Stopwatch clock;
-  action();
-  QApplication::processEvents();
-  return clock.Milliseconds();
-}
-
-struct Row {
-  std::string action;
-  bench::TimingSamples samples;
-  double limit;
-};
-
-std::string Verdict(const Row& row) {
-  if (row.limit <= 0) return "";
-  if (row.samples.Max() < row.limit) return "met";
-  return row.samples.Median() < row.limit ? "median met" : "MISSED";
-}
-
 int Run(int pages) {
   bench::BenchSession session;
   const int records = pages * bench::kRowsPerPage;
@@ -58,10 +38,10 @@ int Run(int pages) {
   bench::LoadBenchReport(session.TemplatePath(), records);
   const double fillMs = clock.Milliseconds();
 
-  Row layout{"layout alone (RunLayout)", {}, 0};
-  Row construct{"open: TPrev constructor", {}, kOpenLimitMs};
-  Row shown{"open: constructor + show + paint", {}, kOpenLimitMs};
-  for (int i = 0; i < kOpenings; ++i) layout.samples.Add(TimeAction([] { engine::RunLayout(); }));
+  bench::TimedAction layout{"layout alone (RunLayout)", {}, 0};
+  bench::TimedAction construct{"open: TPrev constructor", {}, kOpenLimitMs};
+  bench::TimedAction shown{"open: constructor + show + paint", {}, kOpenLimitMs};
+  for (int i = 0; i < kOpenings; ++i) layout.samples.Add(bench::TimeAction([] { engine::RunLayout(); }));
   std::unique_ptr<engine::TPrev> prev;
   for (int i = 0; i < kOpenings; ++i) {
     prev.reset();
@@ -74,32 +54,32 @@ int Run(int pages) {
   }
   const int lastPage = prev->State().LastPage();
 
-  Row next{"Next page", {}, kStepLimitMs};
-  Row previous{"Previous page", {}, kStepLimitMs};
-  Row firstLast{"First / Last page", {}, kStepLimitMs};
-  Row typed{"page number typed", {}, kStepLimitMs};
-  Row zoomIn{"Zoom In", {}, kStepLimitMs};
-  Row zoomOut{"Zoom Out", {}, kStepLimitMs};
-  Row zoomList{"zoom list choice", {}, kStepLimitMs};
-  for (int i = 0; i < 100; ++i) next.samples.Add(TimeAction([&] { prev->NextPageClick(); }));
-  for (int i = 0; i < 50; ++i) previous.samples.Add(TimeAction([&] { prev->PrevPageClick(); }));
+  bench::TimedAction next{"Next page", {}, kStepLimitMs};
+  bench::TimedAction previous{"Previous page", {}, kStepLimitMs};
+  bench::TimedAction firstLast{"First / Last page", {}, kStepLimitMs};
+  bench::TimedAction typed{"page number typed", {}, kStepLimitMs};
+  bench::TimedAction zoomIn{"Zoom In", {}, kStepLimitMs};
+  bench::TimedAction zoomOut{"Zoom Out", {}, kStepLimitMs};
+  bench::TimedAction zoomList{"zoom list choice", {}, kStepLimitMs};
+  for (int i = 0; i < 100; ++i) next.samples.Add(bench::TimeAction([&] { prev->NextPageClick(); }));
+  for (int i = 0; i < 50; ++i) previous.samples.Add(bench::TimeAction([&] { prev->PrevPageClick(); }));
   for (int i = 0; i < 20; ++i) {
-    firstLast.samples.Add(TimeAction([&] { prev->LastPageClick(); }));
-    firstLast.samples.Add(TimeAction([&] { prev->FirstPageClick(); }));
+    firstLast.samples.Add(bench::TimeAction([&] { prev->LastPageClick(); }));
+    firstLast.samples.Add(bench::TimeAction([&] { prev->FirstPageClick(); }));
   }
   // The page box holds three digits; pages spread over the report.
   for (int i = 1; i <= 40; ++i) {
     const int page = 1 + (i * 397) % std::min(lastPage, 999);
-    typed.samples.Add(TimeAction([&] { prev->Edit1->setText(QString::number(page)); }));
+    typed.samples.Add(bench::TimeAction([&] { prev->Edit1->setText(QString::number(page)); }));
   }
   for (int round = 0; round < 5; ++round) {
-    for (int i = 0; i < 6; ++i) zoomIn.samples.Add(TimeAction([&] { prev->ZoomInClick(); }));
-    for (int i = 0; i < 6; ++i) zoomOut.samples.Add(TimeAction([&] { prev->ZoomOutClick(); }));
+    for (int i = 0; i < 6; ++i) zoomIn.samples.Add(bench::TimeAction([&] { prev->ZoomInClick(); }));
+    for (int i = 0; i < 6; ++i) zoomOut.samples.Add(bench::TimeAction([&] { prev->ZoomOutClick(); }));
   }
   for (const char* choice : {"200%", "Full Page", "50%", "Page Width", "100%"}) {
     for (int i = 0; i < 4; ++i) {
-      zoomList.samples.Add(TimeAction([&] { prev->ComboBox1->setCurrentText(choice); }));
-      zoomList.samples.Add(TimeAction([&] { prev->ComboBox1->setCurrentText("75%"); }));
+      zoomList.samples.Add(bench::TimeAction([&] { prev->ComboBox1->setCurrentText(choice); }));
+      zoomList.samples.Add(bench::TimeAction([&] { prev->ComboBox1->setCurrentText("75%"); }));
     }
   }
   prev.reset();
@@ -107,14 +87,10 @@ int Run(int pages) {
 
   std::cout << "Preview of " << lastPage << " pages (" << records << " records; host calls "
             << bench::Fixed(fillMs, 1) << " ms, not counted below)\n\n";
-  bench::ResultTable table({"action", "count", "median ms", "max ms", "limit ms", ""});
-  for (const Row* row : {&layout, &construct, &shown, &next, &previous, &firstLast, &typed, &zoomIn,
-                         &zoomOut, &zoomList}) {
-    table.AddRow({row->action, std::to_string(row->samples.Count()),
-                  bench::Fixed(row->samples.Median(), 2), bench::Fixed(row->samples.Max(), 2),
-                  row->limit > 0 ? "< " + bench::Fixed(row->limit, 0) : "", Verdict(*row)});
-  }
-  std::cout << table.Text() << "\npeak memory "
+  std::cout << bench::TimedActionTable({&layout, &construct, &shown, &next, &previous, &firstLast, &typed,
+                                        &zoomIn, &zoomOut, &zoomList},
+                                       2)
+            << "\npeak memory "
             << bench::Fixed(static_cast<double>(bench::PeakResidentKilobytes()) * 1024 / 1e6, 1)
             << " MB; engine messages " << session.Messages().size() << "\n";
   for (const std::string& message : session.Messages()) std::cerr << message << "\n";

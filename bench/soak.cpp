@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 
+#include "bench/peak_memory.h"
 #include "engine/zbx_qn.h"
 #include "platform/printing/pdf_printer.h"
 #include "platform/printing/recording_printer.h"
@@ -83,16 +84,6 @@ std::string SmallBitmap() {
 void WriteFile(const fs::path& path, std::string_view bytes) {
   fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Resident memory now, in kB; -1 when /proc cannot tell.
-int64_t ResidentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.starts_with("VmRSS:")) return std::strtoll(line.c_str() + 6, nullptr, 10);
-  }
-  return -1;
 }
 
 class ScratchFolder {
@@ -179,7 +170,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<platform::PdfPrinter> pdfPrinter;
   if (pdf) pdfPrinter = std::make_unique<platform::PdfPrinter>();
 
-  const int64_t start = ResidentKilobytes();
+  const int64_t start = bench::ResidentKilobytes();
   int64_t warm = start;
   std::printf("tessel_soak: %d cycles of %d records, printing to %s\n", cycles, kRecordsPerCycle,
               pdf ? "PDF files" : "a RecordingPrinter");
@@ -199,13 +190,13 @@ int main(int argc, char** argv) {
     platform::SetPrinter(nullptr);
     // The first cycle starts Qt and loads fonts once for the process; growth
     // is measured from after it.
-    if (cycle == 1) warm = ResidentKilobytes();
+    if (cycle == 1) warm = bench::ResidentKilobytes();
     if (cycle == 1 || cycle % kReportEvery == 0 || cycle == cycles) {
-      std::printf("cycle %6d  VmRSS %8lld kB\n", cycle, static_cast<long long>(ResidentKilobytes()));
+      std::printf("cycle %6d  VmRSS %8lld kB\n", cycle, static_cast<long long>(bench::ResidentKilobytes()));
       std::fflush(stdout);
     }
   }
-  const int64_t end = ResidentKilobytes();
+  const int64_t end = bench::ResidentKilobytes();
   platform::SetMessageRecorder({});
   std::printf("tessel_soak: VmRSS %lld kB at the start, %lld kB after the first cycle, "
               "%lld kB at the end (%+lld kB since the first cycle); %lld jobs printed, "

@@ -2,7 +2,8 @@
 # Builds the benchmarks in a Release tree of their own (build/bench) and runs
 # them, printing their tables: whole reports printed to PDF at 1,000, 10,000
 # and 100,000 records, then the preview of a 2,000-page report, then the
-# designer's long session (2,000 cycles of New, place, save, close, open).
+# designer on a design of 2,000 objects and its long session (2,000 cycles of
+# New, place, save, close, open).
 #   scripts/bench.sh [--runs N]    (each print size is run N times, default 3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,8 @@ if [ "${1:-}" = "--runs" ] && [ -n "${2:-}" ]; then runs=$2; fi
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSEL_WERROR=ON \
   -DTESSEL_BUILD_BENCH=ON -DTESSEL_BUILD_TESTS=OFF >/dev/null
-cmake --build build/bench --target tessel_print_bench tessel_preview_bench tessel_designer_soak
+cmake --build build/bench --target tessel_print_bench tessel_preview_bench tessel_designer_bench \
+  tessel_designer_soak
 
 export QT_QPA_PLATFORM=offscreen
 echo
@@ -24,6 +26,8 @@ build/bench/bench/tessel_print_bench --runs "$runs"
 echo
 # Qt's offscreen platform chatters on standard error about window hints.
 build/bench/bench/tessel_preview_bench 2> >(grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR >&2)
+echo
+build/bench/bench/tessel_designer_bench 2> >(grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR >&2)
 echo
 # Resident memory over the designer's long session must stay flat.
 build/bench/bench/tessel_designer_soak 2> >(grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR >&2)

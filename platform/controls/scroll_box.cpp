@@ -77,6 +77,10 @@ TScrollBox::~TScrollBox() {
 
 QWidget* TScrollBox::ClientWidget() const { return area_->content; }
 
+int TScrollBox::ClientWidth() const { return std::max(0, Width() - 2 * area_->scroll->frameWidth()); }
+
+int TScrollBox::ClientHeight() const { return std::max(0, Height() - 2 * area_->scroll->frameWidth()); }
+
 int TScrollBox::HorzPosition() const { return area_->scroll->horizontalScrollBar()->value(); }
 void TScrollBox::SetHorzPosition(int position) { area_->scroll->horizontalScrollBar()->setValue(position); }
 int TScrollBox::VertPosition() const { return area_->scroll->verticalScrollBar()->value(); }
@@ -85,6 +89,7 @@ void TScrollBox::SetVertPosition(int position) { area_->scroll->verticalScrollBa
 void TScrollBox::SetBorder(bool sunken) {
   area_->scroll->setFrameShape(sunken ? QFrame::Panel : QFrame::NoFrame);
   area_->scroll->setLineWidth(sunken ? 2 : 0);
+  AlignControls();
   UpdateScrollRange();
 }
 

@@ -20,6 +20,10 @@ class TScrollBox : public TWinControl {
   // A sunken frame of two pixels, or none.
   void SetBorder(bool sunken);
 
+  // Inside the frame: children aligned to fill the box fill what shows.
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+
   QWidget* ClientWidget() const override;
   void Paint(QPainter& painter) override;
   // Internal: the scrolled area follows the children.
