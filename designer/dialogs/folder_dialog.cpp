@@ -1,12 +1,14 @@
 #include "designer/dialogs/folder_dialog.h"
 
 #include "designer/dialogs/dialog_controls.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TFolderDialog::TFolderDialog(DesignerProgram& program, const char* name, const char* caption, const char* text,
                              std::function<std::string()> defaultFolder)
     : platform::TForm(&program.Forms()), defaultFolder_(std::move(defaultFolder)) {
+  AutoScaleForm(*this);
   SetName(name);
   SetCaption(caption);
   SetPosition(platform::TPosition::poScreenCenter);

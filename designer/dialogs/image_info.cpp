@@ -1,10 +1,12 @@
 #include "designer/dialogs/image_info.h"
 
 #include "designer/dialogs/info_rows.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TImageInfo::TImageInfo(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("ImageInfo");
   SetCaption("Image Information");
   SetPosition(platform::TPosition::poScreenCenter);

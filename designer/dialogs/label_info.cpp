@@ -1,10 +1,12 @@
 #include "designer/dialogs/label_info.h"
 
 #include "designer/dialogs/info_rows.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TLabelInfo::TLabelInfo(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("LabelInfo");
   SetCaption("Label Information");
   SetPosition(platform::TPosition::poScreenCenter);

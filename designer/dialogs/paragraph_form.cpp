@@ -1,9 +1,12 @@
 #include "designer/dialogs/paragraph_form.h"
 
+#include "designer/main_window/auto_scale_form.h"
+
 namespace designer {
 
 TParagraphForm::TParagraphForm(DesignerProgram& program)
     : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("ParagraphForm");
   SetCaption("Paragraph");
   SetBounds(0, 0, 420, 330);

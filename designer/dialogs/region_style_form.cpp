@@ -4,11 +4,13 @@
 
 #include "designer/dialogs/border_pen.h"
 #include "designer/dialogs/dialog_controls.h"
+#include "designer/main_window/auto_scale_form.h"
 #include "designer/objects/regions.h"
 
 namespace designer {
 
 TRegionStyleForm::TRegionStyleForm(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("RegionStyleForm");
   SetCaption("Border Style");
   SetPosition(platform::TPosition::poScreenCenter);

@@ -10,6 +10,7 @@
 #include "designer/dialogs/dialog_numbers.h"
 #include "designer/dialogs/folder_of_path.h"
 #include "designer/dialogs/border_pen.h"
+#include "designer/main_window/auto_scale_form.h"
 #include "platform/dialogs/dialog_service.h"
 
 namespace designer {
@@ -61,6 +62,7 @@ void FillPreviewRect(platform::TPaintBox& box, int left, int top, int right, int
 
 TReportStyleForm::TReportStyleForm(DesignerProgram& program)
     : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("ReportStyleForm");
   SetCaption("Report Style");
   SetPosition(platform::TPosition::poScreenCenter);

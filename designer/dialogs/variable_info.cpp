@@ -1,10 +1,12 @@
 #include "designer/dialogs/variable_info.h"
 
 #include "designer/dialogs/info_rows.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TVariableInfo::TVariableInfo(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("VariableInfo");
   SetCaption("Variable Information");
   SetPosition(platform::TPosition::poScreenCenter);

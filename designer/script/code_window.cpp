@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "designer/main_window/auto_scale_form.h"
 #include "platform/controls/exceptions.h"
 #include "platform/system/whole_file.h"
 
@@ -39,6 +40,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }  // namespace
 
 TCodeWindow::TCodeWindow(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("CodeWindow");
   SetCaption("CodeWindow");
   SetBounds(0, 0, 326, 311);

@@ -3,10 +3,12 @@
 #include <string>
 
 #include "designer/dialogs/dialog_controls.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TStyleForm::TStyleForm(DesignerProgram& program) : platform::TForm(&program.Forms()) {
+  AutoScaleForm(*this);
   SetName("StyleForm");
   SetCaption("StyleForm");
   SetBounds(0, 0, 258, 340);

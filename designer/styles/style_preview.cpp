@@ -4,6 +4,7 @@
 #include <string>
 
 #include "designer/dialogs/dialog_controls.h"
+#include "designer/main_window/auto_scale_form.h"
 #include "designer/objects/labels.h"
 #include "designer/styles/style_form.h"
 #include "designer/styles/style_select_form.h"
@@ -16,6 +17,7 @@ constexpr int kScrollBoxHeight = 300;
 }  // namespace
 
 TStylePreview::TStylePreview(DesignerProgram& program) : platform::TForm(&program.Forms()), program_(program) {
+  AutoScaleForm(*this);
   SetName("StylePreview");
   SetCaption("StylePreview");
   SetBounds(0, 0, 272, 376);

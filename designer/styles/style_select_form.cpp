@@ -1,10 +1,12 @@
 #include "designer/styles/style_select_form.h"
 
 #include "designer/dialogs/dialog_controls.h"
+#include "designer/main_window/auto_scale_form.h"
 
 namespace designer {
 
 TStyleSelectForm::TStyleSelectForm(DesignerProgram& program) : platform::TForm(&program.Forms()) {
+  AutoScaleForm(*this);
   SetName("StyleSelectForm");
   SetCaption("StyleSelectForm");
   SetBounds(0, 0, 190, 306);
