@@ -73,7 +73,7 @@ void TForm1::WriteGlobalStyles() {
     if (written) continue;
     const std::string section = kStyleKeyPrefix + std::to_string(next);
     if (!file.WriteString(kStylesSection, section, "LABELSTYLE") || !WriteStyleSection(file, section, style))
-      throw platform::EInOutError("Unable to write file \"" + FGlobalStylePath + "\"");
+      throw platform::EInOutError("Unable to write to " + FGlobalStylePath);
     next += 1;
   }
 }

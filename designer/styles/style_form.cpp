@@ -4,6 +4,7 @@
 
 #include "designer/dialogs/dialog_controls.h"
 #include "designer/main_window/auto_scale_form.h"
+#include "designer/styles/style_section.h"
 
 namespace designer {
 
@@ -93,13 +94,16 @@ void TStyleForm::Button1Click(platform::TObject*) {
   ShowFont();
 }
 
-void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!Edit1->Text().empty()); }
+// A name of blanks or quotes alone would read back from the file as no name.
+void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!AsFilesHoldIt(Edit1->Text()).empty()); }
 
 void TStyleForm::BitBtn1Click(platform::TObject*) {
-  const std::string name = Edit1->Text();
+  // Stored as the files will give it back, so that the name is found again
+  // in the global style file and in the template once saved.
+  const std::string name = AsFilesHoldIt(Edit1->Text().substr(0, kStyleNameLength));
   if (name.empty() || !record_) return;
   const platform::TFont& font = FontDialog1->Font;
-  record_->Name = name.substr(0, kStyleNameLength);
+  record_->Name = name;
   record_->StyleBits = FontStyleToBits(font.Style);
   record_->Size = font.Size;
   record_->Color = static_cast<int32_t>(font.Color);

@@ -2,13 +2,6 @@
 
 namespace designer {
 
-namespace {
-
-// A text as the files hold it once written and read again: reading drops
-// blanks around a value and one pair of quotes around it, and does so
-// again at every further write and read. A style is known by that text, so
-// that Make Style Global finds it in the global file instead of appending
-// it again with every use, and a template read back names it alike.
 std::string AsFilesHoldIt(std::string text) {
   for (;;) {
     const std::size_t first = text.find_first_not_of(" \t");
@@ -18,8 +11,6 @@ std::string AsFilesHoldIt(std::string text) {
     text = text.substr(1, text.size() - 2);
   }
 }
-
-}  // namespace
 
 TStyleRecord ReadStyleSection(const platform::TIniFile& file, const std::string& section) {
   TStyleRecord style;

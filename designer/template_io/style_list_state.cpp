@@ -17,7 +17,10 @@ void UseDefaultStyleOnly(TForm1& form) {
   RemoveAllStyleMenuItems(form);
   EnsureStyleRecords(form);
   TStyleRecord& first = *form.Program().StyleList[0];
-  first = TStyleRecord{first.IsGlobal, "DEFAULTSTYLE", 0, 8, 0, "Arial", "NONE"};
+  // The default style keeps its own global flag; a record that another
+  // style moved into after the default style was deleted has none to give.
+  const uint8_t isGlobal = first.Name == "DEFAULTSTYLE" ? first.IsGlobal : 0;
+  first = TStyleRecord{isGlobal, "DEFAULTSTYLE", 0, 8, 0, "Arial", "NONE"};
   form.FStyleCount = 1;
   form.CreateStyleMenuItems(0);
 }

@@ -133,7 +133,7 @@ TEST_F(HostileFiles, AGlobalStyleFileThatIsNoFileReadsAsEmptyAndIsNotWritten) {
     const std::size_t errors = Errors().size();
     form().MakeStyleGlobal1->Items(0)->Click();
     ASSERT_EQ(Errors().size(), errors + 1) << kind;
-    EXPECT_EQ(Errors().back(), "Unable to write file \"" + form().FGlobalStylePath + "\"");
+    EXPECT_EQ(Errors().back(), "Unable to write to " + form().FGlobalStylePath);
     EXPECT_EQ(answers.Messages(), Texts{});
     std::filesystem::remove_all(global);
   }

@@ -77,6 +77,32 @@ TEST_F(GlobalStylesTest, TwoMakeStyleGlobalAppendGS0ThenGS1) {
   EXPECT_TRUE(Errors().empty());
 }
 
+// Fault mended: a name typed with blanks at its ends or in quotes never
+// matched what the file gave back, so each Make Style Global appended the
+// style again.
+TEST_F(GlobalStylesTest, ATypedNameIsKeptAsTheFilesGiveItBack) {
+  AddStyle("  Heading ", kHeadingFont);
+  AddStyle("\"Quoted\"", kBodyFont);
+  EXPECT_EQ(StyleNames(), (std::vector<std::string>{"DEFAULTSTYLE", "Heading", "Quoted"}));
+  for (int round = 0; round < 2; ++round) {
+    form().MakeStyleGlobal1->Items(1)->Click();
+    form().MakeStyleGlobal1->Items(2)->Click();
+  }
+  const std::string text = ReadFileBytes(GlobalFile());
+  EXPECT_EQ(text.substr(0, text.find("[GS0]")), "[STYLES]\r\nGS0=LABELSTYLE\r\nGS1=LABELSTYLE\r\n");
+  EXPECT_NE(text.find("STYLENAME=Heading\r\n"), std::string::npos);
+  EXPECT_NE(text.find("STYLENAME=Quoted\r\n"), std::string::npos);
+  // A name the file would give back as no name cannot be confirmed.
+  designer::TStyleForm& dialog = *program().StyleForm;
+  for (const char* blank : {"   ", "\"\"", "\" \""}) {
+    dialog.Edit1->SetText(blank);
+    EXPECT_FALSE(dialog.BitBtn1->Enabled()) << blank;
+  }
+  dialog.Edit1->SetText(" x ");
+  EXPECT_TRUE(dialog.BitBtn1->Enabled());
+  EXPECT_TRUE(Errors().empty());
+}
+
 TEST_F(GlobalStylesTest, WritesAppendToWhatAnotherRunWroteMeanwhile) {
   AddStyle("Heading", kHeadingFont);
   // Another designer makes the file after this one started, with its own

@@ -90,6 +90,22 @@ TEST_F(StyleDeleteTest, NewAfterDeletingTheDefaultStyleUsesItFirst) {
   EXPECT_TRUE(Errors().empty());
 }
 
+// Fault mended: New gave the default style the global flag of the style
+// that had moved into its record, and the next Make Style Global wrote
+// "DEFAULTSTYLE" into the global style file for good.
+TEST_F(StyleDeleteTest, NewAfterDeletingTheDefaultStyleGivesItNoOtherStylesGlobalFlag) {
+  AddStyle("Heading", kFontA);
+  form().MakeStyleGlobal1->Items(1)->Click();
+  form().DeleteStyle1->Items(0)->Click();
+  ASSERT_EQ(program().StyleList.at(0)->IsGlobal, 1);
+  modals->Press("NotSavedForm", "Button2");
+  modals->Press("ReportStyleForm", "BitBtn1");
+  form().Blank1->Click();
+  EXPECT_EQ(StyleNames(), (std::vector<std::string>{"DEFAULTSTYLE"}));
+  EXPECT_EQ(program().StyleList.at(0)->IsGlobal, 0);
+  EXPECT_TRUE(Errors().empty());
+}
+
 // Fault mended: a style still in use could be deleted; the saved template
 // then loaded in the engine but never printed.
 class StyleInUseTest : public StylesTest {
