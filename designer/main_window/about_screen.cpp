@@ -11,6 +11,7 @@ TAboutScreen::TAboutScreen(DesignerProgram& program) : platform::TForm(&program.
   SetBounds(0, 0, 340, 250);
   SetPosition(platform::TPosition::poScreenCenter);
   SetFixedSize(true);
+  SetBorderIcons(false);
   MakeProductPicture(*this, 16, 16, 96, 96);
   const char* lines[] = {"Tessel Designer", "Report templates for multimedia titles",
                          "Designs .qnf templates and the host script", "that drive the zbx_qn report engine."};

@@ -180,10 +180,11 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
       if (pasteMode == kModeNone || !AcceptsPlacement(target, kModePaste)) return nullptr;
       FMode = pasteMode;
       TControl* pasted = PlaceObject(target);
-      // Paste can be repeated: the mode comes back unless the rule of the
-      // pasted kind ended it, with the caption and the button down that
-      // placing a region took away.
-      if (FMode == pasteMode || FMode == kModeNone) {
+      // Labels, variables and shapes stay pasting at each further click, as
+      // they stay placing; a region pasted (or refused as a second repeat
+      // region) ends the mode as placing one does, and Paste is chosen again
+      // for the next copy.
+      if (FMode == pasteMode) {
         SetMode(kModePaste);
         SpeedButton16->SetDown(true);
       }

@@ -154,6 +154,19 @@ void TForm::SetBorderless(bool borderless) {
   window_->widget->setWindowFlag(Qt::SplashScreen, borderless);
 }
 
+void TForm::SetBorderIcons(bool shown) {
+  QWidget& window = *window_->widget;
+  window.setWindowFlag(Qt::CustomizeWindowHint, !shown);
+  window.setWindowFlag(Qt::WindowTitleHint, true);
+  window.setWindowFlag(Qt::WindowCloseButtonHint, shown);
+  window.setWindowFlag(Qt::WindowMinMaxButtonsHint, shown);
+}
+
+bool TForm::BorderIcons() const {
+  const Qt::WindowFlags flags = window_->widget->windowFlags();
+  return !flags.testFlag(Qt::CustomizeWindowHint) || flags.testFlag(Qt::WindowCloseButtonHint);
+}
+
 void TForm::SetFixedSize(bool fixed) {
   if (fixed) {
     window_->widget->setFixedSize(std::max(1, Width()), std::max(1, Height()));

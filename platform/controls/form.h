@@ -47,6 +47,10 @@ class TForm : public TWinControl {
   // A dialog border has no minimise and maximise boxes; None has no frame.
   void SetBorderless(bool borderless);
   void SetFixedSize(bool fixed);
+  // Without border icons the title bar has no close, minimise or maximise
+  // box; the form ends through its own buttons.
+  void SetBorderIcons(bool shown);
+  bool BorderIcons() const;
 
   TMainMenu* Menu() const { return menu_.Get(); }
   void SetMenu(TMainMenu* menu);

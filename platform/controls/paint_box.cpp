@@ -19,6 +19,13 @@ void TPaintBox::Repaint() {
   TControl::Repaint();
 }
 
+void TPaintBox::BoundsChanged() {
+  if (Width() == drawnWidth_ && Height() == drawnHeight_) return;
+  drawnWidth_ = Width();
+  drawnHeight_ = Height();
+  canvas_.Calls.clear();
+}
+
 void TPaintBox::Paint(QPainter& painter) {
   QPainterCanvas target(painter, 96);
   for (const CanvasCall& call : canvas_.Calls) {

@@ -25,8 +25,15 @@ class TPaintBox : public TControl {
   void Repaint() override;
   void Paint(QPainter& painter) override;
 
+ protected:
+  // A box that changes its size is repainted, which erases what was drawn:
+  // lines drawn for the old size would stand in the wrong place.
+  void BoundsChanged() override;
+
  private:
   RecordingCanvas canvas_;
+  int drawnWidth_ = 0;
+  int drawnHeight_ = 0;
 };
 
 }  // namespace platform

@@ -227,10 +227,10 @@ TEST_F(PasteTest, ARepeatRegionKeepsItsPagesSettingAndTheOneRepeatRuleHolds) {
   ASSERT_NE(copy, nullptr);
   EXPECT_EQ(copy->RegionType, designer::TRegionType::repeatRegion);
   EXPECT_FALSE(copy->MultiPage);
-  // Placing a region ends its own mode; Paste stays chosen all the same.
-  EXPECT_EQ(form().FMode, designer::kModePaste);
-  EXPECT_EQ(form().ModeLabel->Caption(), "Paste");
-  EXPECT_TRUE(form().SpeedButton16->Down());
+  // Pasting a region ends the mode, as placing one does.
+  EXPECT_EQ(form().FMode, designer::kModeNone);
+  EXPECT_EQ(form().ModeLabel->Caption(), "");
+  EXPECT_FALSE(form().SpeedButton16->Down());
   // No second one in the same container, and no retrying.
   dialogs->ReplyButton(platform::mrOk);
   const int before = target_->ControlCount();
@@ -238,7 +238,8 @@ TEST_F(PasteTest, ARepeatRegionKeepsItsPagesSettingAndTheOneRepeatRuleHolds) {
   PlainClick(target_, 100, 100);
   EXPECT_EQ(target_->ControlCount(), before);
   EXPECT_EQ(dialogs->Messages(), std::vector<std::string>{"Only one Repeat Region allowed"});
-  EXPECT_EQ(form().FMode, designer::kModePaste);
+  EXPECT_EQ(form().FMode, designer::kModeNone);
+  EXPECT_EQ(form().FCopySource.Get(), repeat) << "Paste can be chosen again";
 }
 
 TEST_F(PasteTest, ATitleRegionPastesAsATitleRegionButNotIntoOne) {

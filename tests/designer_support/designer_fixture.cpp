@@ -83,8 +83,16 @@ void DesignerTest::SetUp() {
   ASSERT_TRUE(platform::EnsureApplication());
   const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
   const std::filesystem::path base = std::filesystem::temp_directory_path() / "tessel-designer-tests";
-  const std::filesystem::path path = base / (std::string(info->test_suite_name()) + "." + info->name());
-  std::filesystem::remove_all(path);
+  // A folder of this run's own: the same test may run in two builds at once.
+  std::filesystem::create_directories(base);
+  std::string pattern = (base / (std::string(info->test_suite_name()) + "." + info->name() + "-XXXXXX")).string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
+  const std::filesystem::path path = pattern;
+  // Readable by others, as a folder made the usual way: some tests act as
+  // another user.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                                         std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                                         std::filesystem::perms::others_exec);
   std::filesystem::create_directories(path / "data");
   folder_ = path.string();
   // The global style file of the test lives in its own data folder.
@@ -116,6 +124,12 @@ void DesignerTest::TearDown() {
     setenv("XDG_DATA_HOME", oldDataHome_.c_str(), 1);
   } else {
     unsetenv("XDG_DATA_HOME");
+  }
+  // A failed test leaves its files to be looked at.
+  if (!folder_.empty() && !HasFailure()) {
+    std::error_code ignored;
+    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(folder_, ignored);
   }
 }
 

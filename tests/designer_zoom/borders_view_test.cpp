@@ -82,5 +82,23 @@ TEST_F(BordersTest, CancelRefreshRedrawsByTheSetting) {
   EXPECT_EQ(LinesOf(*region).size(), 1u);
 }
 
+// Fault mended: lines drawn before a zoom step stayed at their old pixels,
+// far inside the region's new edges.
+TEST_F(BordersTest, AZoomStepErasesBordersDrawnForTheOldSize) {
+  designer::TForm1& f = form();
+  designer::TRegion* region = Place(f.REPORT, designer::kModeFixed);
+  region->FBorder = designer::TBorderRecord{15, 1, 0, 0};
+  f.ShowBorders1->Click();
+  ASSERT_EQ(LinesOf(*region).size(), 4u);
+  f.ZoomIn1Click(nullptr);
+  EXPECT_TRUE(LinesOf(*region).empty());
+  f.SpeedButton9Click(nullptr);
+  const int width = region->FPaintBox->Width();
+  const int height = region->FPaintBox->Height();
+  const std::vector<Line> lines = LinesOf(*region);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0], (Line{5, height - 5, width - 5, height - 5}));
+}
+
 }  // namespace
 }  // namespace tessel_test

@@ -230,6 +230,18 @@ TEST_F(PaintBoxes, TheCanvasRecordsEveryCallUntilARepaint) {
   EXPECT_TRUE(box_->Canvas().Calls.empty());
 }
 
+TEST_F(PaintBoxes, ANewSizeErasesWhatWasDrawnAMoveDoesNot) {
+  platform::RecordingCanvas& canvas = box_->Canvas();
+  canvas.MoveTo(1, 2);
+  canvas.LineTo(30, 2);
+  panel_->SetBounds(10, 10, 60, 40);
+  EXPECT_EQ(canvas.Calls.size(), 2u);
+  // Lines drawn 5 pixels inside the old edge would stand far inside the new.
+  panel_->SetBounds(10, 10, 70, 40);
+  EXPECT_EQ(box_->Width(), 70);
+  EXPECT_TRUE(canvas.Calls.empty());
+}
+
 TEST_F(PaintBoxes, AThinLineLeavesOutItsLastPixel) {
   platform::RecordingCanvas& canvas = box_->Canvas();
   canvas.Pen = platform::TPen{0x000000, 1, platform::TPenStyle::psSolid, platform::TPenMode::pmCopy};
