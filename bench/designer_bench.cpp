@@ -21,6 +21,7 @@
 #include "designer/main_window/designer_program.h"
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
+#include "designer/template_io/control_tree_io.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
 #include "platform/system/message_box.h"
@@ -110,16 +111,6 @@ class TemplateText {
   int objects_ = 0;
 };
 
-int CountObjects(platform::TWinControl* container, const designer::TReportRegion* report) {
-  int count = 0;
-  const int first = container == report ? 0 : 1;
-  for (int i = first; i < container->ControlCount(); ++i) {
-    ++count;
-    if (auto* region = dynamic_cast<designer::TRegion*>(container->Controls(i))) count += CountObjects(region, report);
-  }
-  return count;
-}
-
 int Run() {
   bench::ScratchFolder scratch("tessel_designer_bench");
   const std::string native = (scratch.Path() / "design.qnf").string();
@@ -152,7 +143,7 @@ int Run() {
   int objects = 0;
   for (int run = 0; run < kRuns; ++run) {
     open.samples.Add(bench::TimeAction([&] { form.Open1Click(nullptr); }));
-    objects = CountObjects(form.REPORT, form.REPORT);
+    objects = designer::CountDesignObjects(form, form.REPORT);
     save.samples.Add(bench::TimeAction([&] { form.Save1Click(nullptr); }));
     for (int step = 0; step < 2; ++step) {
       zoom.samples.Add(bench::TimeAction([&] { form.ZoomOut1Click(nullptr); }));

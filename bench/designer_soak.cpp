@@ -27,6 +27,7 @@
 #include "designer/main_window/designer_program.h"
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
+#include "designer/template_io/control_tree_io.h"
 #include "platform/controls/buttons.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
@@ -81,15 +82,6 @@ void PlaceDesign(designer::TForm1& form, int half) {
   Place(form, &F::Date1Click, body, 200, 200);
 }
 
-int CountObjects(platform::TWinControl* container, const designer::TReportRegion* report) {
-  int count = 0;
-  for (int i = container == report ? 0 : 1; i < container->ControlCount(); ++i) {
-    ++count;
-    if (auto* region = dynamic_cast<designer::TRegion*>(container->Controls(i))) count += CountObjects(region, report);
-  }
-  return count;
-}
-
 // One cycle of the session; returns the objects of the reopened design.
 int RunCycle(designer::TForm1& form) {
   form.Blank1Click(form.Blank1);
@@ -101,7 +93,7 @@ int RunCycle(designer::TForm1& form) {
   form.Close1Click(form.Close1);
   form.Open1Click(form.Open1);
   QApplication::processEvents();
-  return CountObjects(form.REPORT, form.REPORT);
+  return designer::CountDesignObjects(form, form.REPORT);
 }
 
 int Run(int cycles) {

@@ -9,12 +9,11 @@
 namespace designer {
 namespace {
 
-// A page larger than this (some 1.6 km at zoom level 0) is shown at this
-// size: the controls' arithmetic adds positions and sizes in 32 bits and
-// scales them by up to twice for zoom. A page has no negative size.
-constexpr double kLargestView = 16777215;
-
-int ViewUnits(double value) { return value > 0 ? platform::Round(std::min(value, kLargestView)) : 0; }
+// A larger page is shown at the largest size a control takes; a page has
+// no negative size.
+int ViewUnits(double value) {
+  return value > 0 ? platform::Round(std::min(value, static_cast<double>(platform::kLargestCoordinate))) : 0;
+}
 
 }  // namespace
 

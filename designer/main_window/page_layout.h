@@ -1,8 +1,8 @@
 #pragma once
 // The page on the design surface: the paper box and the report area sized
 // from the report style at zoom level 0, the area in the middle of the
-// paper. Start-up, New, Open and Modify Report Style lay it out; the placement on the printed page is
-// the report style's own business.
+// paper. Start-up, New, Open and Modify Report Style lay it out; the
+// placement on the printed page is the report style's own business.
 namespace designer {
 
 class TForm1;

@@ -4,7 +4,8 @@
 
 #include "designer/dialogs/dialog_controls.h"
 #include "designer/main_window/auto_scale_form.h"
-#include "designer/styles/style_section.h"
+#include "designer/styles/style_record.h"
+#include "platform/ini/ini_file.h"
 
 namespace designer {
 
@@ -95,12 +96,12 @@ void TStyleForm::Button1Click(platform::TObject*) {
 }
 
 // A name of blanks or quotes alone would read back from the file as no name.
-void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!AsFilesHoldIt(Edit1->Text()).empty()); }
+void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!platform::SettledIniValue(Edit1->Text()).empty()); }
 
 void TStyleForm::BitBtn1Click(platform::TObject*) {
   // Stored as the files will give it back, so that the name is found again
   // in the global style file and in the template once saved.
-  const std::string name = AsFilesHoldIt(Edit1->Text().substr(0, kStyleNameLength));
+  const std::string name = platform::SettledIniValue(Edit1->Text().substr(0, kStyleNameLength));
   if (name.empty() || !record_) return;
   const platform::TFont& font = FontDialog1->Font;
   record_->Name = name;

@@ -2,24 +2,14 @@
 
 namespace designer {
 
-std::string AsFilesHoldIt(std::string text) {
-  for (;;) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return text;
-    text = text.substr(1, text.size() - 2);
-  }
-}
-
 TStyleRecord ReadStyleSection(const platform::TIniFile& file, const std::string& section) {
   TStyleRecord style;
-  style.Name = AsFilesHoldIt(file.ReadString(section, "STYLENAME", "").substr(0, kStyleNameLength));
+  style.Name = platform::SettledIniValue(file.ReadString(section, "STYLENAME", "").substr(0, kStyleNameLength));
   style.StyleBits = file.ReadInteger(section, "STYLE", 0);
   style.Size = file.ReadInteger(section, "SIZE", 0);
   style.Color = file.ReadInteger(section, "COLOR", 0);
-  style.FontName = AsFilesHoldIt(file.ReadString(section, "NAME", "").substr(0, kFontNameLength));
-  style.Alignment = AsFilesHoldIt(file.ReadString(section, "ALIGNMENT", "").substr(0, kAlignmentLength));
+  style.FontName = platform::SettledIniValue(file.ReadString(section, "NAME", "").substr(0, kFontNameLength));
+  style.Alignment = platform::SettledIniValue(file.ReadString(section, "ALIGNMENT", "").substr(0, kAlignmentLength));
   return style;
 }
 

@@ -8,15 +8,10 @@
 
 namespace designer {
 
-// A text as the files hold it once written and read again: reading drops
-// blanks around a value and one pair of quotes around it, and does so
-// again at every further write and read. A style is known by that text, so
-// that Make Style Global finds it in the global file instead of appending
-// it again with every use, and a template read back names it alike.
-std::string AsFilesHoldIt(std::string text);
-
 // Missing keys read as empty texts and 0; texts are cut to their stored
-// lengths. IsGlobal is 0.
+// lengths and taken as the files will finally hold them, so that a style
+// read here is found again by name in the global style file and in a
+// template read back. IsGlobal is 0.
 TStyleRecord ReadStyleSection(const platform::TIniFile& file, const std::string& section);
 
 // Writes the six keys in their order; false when the file cannot be

@@ -2,7 +2,6 @@
 // container its PARENT names, then given its stored bounds, name and
 // properties; a container's own section is read right after it.
 #include <algorithm>
-#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -22,7 +21,6 @@ using platform::TIniFile;
 
 // The engine refuses deeper templates, so the designer does not build them.
 constexpr int kMaxNesting = 64;
-constexpr int32_t kLargestCoordinate = 16777215;
 
 int ModeOfWord(const std::string& word) {
   if (word == "FIXEDREGION") return kModeFixed;
@@ -141,10 +139,10 @@ class ControlTreeReader {
     if (IsContainerWord(word)) ReadChildren(static_cast<TWinControl*>(object), storedName);
   }
 
-  // The controls add positions and sizes in 32 bits and scale them by up
-  // to twice for zoom: what lies beyond some 1.6 km is taken as lying there.
+  // What lies beyond the largest coordinate a control takes is taken as
+  // lying there.
   int Coordinate(const std::string& section, const char* key) const {
-    return std::clamp(file_.ReadInteger(section, key, 0), -kLargestCoordinate, kLargestCoordinate);
+    return std::clamp(file_.ReadInteger(section, key, 0), -platform::kLargestCoordinate, platform::kLargestCoordinate);
   }
 
   // "REPORT" is the container being read; any other name the control of

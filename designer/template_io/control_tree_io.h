@@ -40,6 +40,10 @@ int FirstDesignChild(const TWinControl* container);
 // objects; labels, variables, image and rich-text regions do not.
 bool HoldsDesignObjects(TForm1& form, const TControl* control);
 
+// The design objects inside the container at any depth: what a template of
+// it would list.
+int CountDesignObjects(TForm1& form, const TWinControl* container);
+
 void WriteControlEntry(TForm1& form, platform::TIniFile& file, const std::string& containerSection,
                        TControl* control, int& sectionCounter);
 

@@ -31,6 +31,16 @@ bool HoldsDesignObjects(TForm1& form, const TControl* control) {
   return word == "FIXEDREGION" || word == "TITLEREGION" || word == "REPEATREGION" || word == "SHAPEREGION";
 }
 
+int CountDesignObjects(TForm1& form, const TWinControl* container) {
+  int count = 0;
+  for (int i = FirstDesignChild(container); i < container->ControlCount(); ++i) {
+    TControl* child = container->Controls(i);
+    count += 1;
+    if (HoldsDesignObjects(form, child)) count += CountDesignObjects(form, static_cast<TWinControl*>(child));
+  }
+  return count;
+}
+
 void WriteControlEntry(TForm1& form, platform::TIniFile& file, const std::string& containerSection,
                        TControl* control, int& sectionCounter) {
   const std::string section = "RC" + std::to_string(++sectionCounter);

@@ -53,6 +53,11 @@ inline constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clSilver = 0xC0C
                         clAqua = 0xFFFF00, clRed = 0x0000FF, clBtnFace = 0xFF00000F,
                         clWindow = 0xFF000005, clWindowText = 0xFF000008;
 
+// The largest position or size a control is given: the controls add
+// positions and sizes in 32 bits and scale them by up to twice for zoom, so
+// what lies beyond (some 1.6 km at zoom level 0) is taken as lying there.
+inline constexpr int32_t kLargestCoordinate = 16777215;
+
 struct TBounds {
   int32_t Left = 0, Top = 0, Width = 0, Height = 0;
   friend bool operator==(const TBounds&, const TBounds&) = default;

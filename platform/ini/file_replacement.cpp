@@ -71,16 +71,6 @@ int CreateTemporary(const std::string& target, std::string& temporary) {
   return -1;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
 // Makes the rename itself durable; a folder that cannot be opened or
 // flushed leaves the file saved all the same.
 void FlushFolder(const std::string& folder) {
@@ -91,6 +81,16 @@ void FlushFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
 
 bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) noexcept {
   try {

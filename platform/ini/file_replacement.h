@@ -15,4 +15,8 @@ namespace platform {
 // receives the new bytes; a replaced file keeps its permission bits.
 bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) noexcept;
 
+// Every byte to an open file descriptor, past interrupted writes; false at
+// the first write that fails or writes nothing.
+bool WriteAll(int fd, std::string_view bytes);
+
 }  // namespace platform

@@ -148,13 +148,8 @@ bool WriteRegularFile(const std::string& path, std::string_view bytes) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   struct stat status {};
-  bool written = fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ftruncate(fd, 0) == 0;
-  while (written && !bytes.empty()) {
-    const ssize_t count = write(fd, bytes.data(), bytes.size());
-    if (count < 0 && errno == EINTR) continue;
-    written = count > 0;
-    if (written) bytes.remove_prefix(static_cast<std::size_t>(count));
-  }
+  const bool written =
+      fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ftruncate(fd, 0) == 0 && WriteAll(fd, bytes);
   return (close(fd) == 0) && written;
 }
 
@@ -380,6 +375,14 @@ bool TIniFile::UpdateFile() const {
 bool TIniFile::Flush() const {
   if (inMemory_) return true;
   return WriteRegularFile(path_, content_->Serialize());
+}
+
+std::string SettledIniValue(std::string_view value) {
+  for (;;) {
+    const std::string_view peeled = Unquote(Trim(value));
+    if (peeled == value) return std::string(value);
+    value = peeled;
+  }
 }
 
 }  // namespace platform

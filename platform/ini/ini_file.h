@@ -80,4 +80,10 @@ class TIniFile {
   std::unique_ptr<Content> content_;
 };
 
+// A value as the files finally hold it: each read drops blanks around a
+// value and one pair of quotes around it, and a write puts back what was
+// read, so each round of saving and opening peels one more layer off a
+// value such as ""x"" until none is left.
+std::string SettledIniValue(std::string_view value);
+
 }  // namespace platform

@@ -12,16 +12,6 @@
 namespace tessel_test {
 namespace {
 
-int ObjectsIn(designer::TForm1& form, platform::TWinControl* container) {
-  int count = 0;
-  for (int i = designer::FirstDesignChild(container); i < container->ControlCount(); ++i) {
-    platform::TControl* child = container->Controls(i);
-    count += 1;
-    if (designer::HoldsDesignObjects(form, child)) count += ObjectsIn(form, static_cast<platform::TWinControl*>(child));
-  }
-  return count;
-}
-
 void Press(platform::TForm& form, const char* buttonName) {
   if (auto* button = dynamic_cast<platform::TControl*>(form.FindComponent(buttonName))) button->Click();
 }
@@ -115,7 +105,7 @@ void HostileDesigner::ExpectSavedDesignReadsBack() {
   EXPECT_EQ(Bytes("read-back-again.qnf"), saved);
 }
 
-int HostileDesigner::ObjectCount() { return ObjectsIn(form(), form().REPORT); }
+int HostileDesigner::ObjectCount() { return designer::CountDesignObjects(form(), form().REPORT); }
 
 platform::TControl* HostileDesigner::Object(const std::string& name) {
   return dynamic_cast<platform::TControl*>(form().REPORT->FindComponent(name));

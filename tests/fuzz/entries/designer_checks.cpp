@@ -35,20 +35,6 @@ std::string Joined(const std::vector<std::string>& texts) {
   return joined;
 }
 
-// A value as the files finally hold it: reading drops blanks around a value
-// and one pair of quotes around it, and a write puts back what was read, so
-// each round of saving and opening peels one more layer off a value such as
-// ""x"" until none is left.
-std::string Peeled(std::string value) {
-  for (;;) {
-    const std::size_t first = value.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    value = value.substr(first, value.find_last_not_of(" \t") - first + 1);
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"') return value;
-    value = value.substr(1, value.size() - 2);
-  }
-}
-
 // The file as the designer and the engine read it: every section and key
 // in file order, with its value peeled. Left out: a label's NAME, which no
 // reader looks at (labels are numbered anew in reading order, so a label
@@ -73,7 +59,7 @@ std::string AsRead(const std::string& nativePath) {
     for (const std::string& key : file.ReadSection(section)) {
       const std::string name = platform::UpperCase(key);
       if ((label && name == "NAME") || (sizesItself && (name == "WIDTH" || name == "HEIGHT"))) continue;
-      text += key + "=" + Peeled(file.ReadString(section, key, "")) + "\n";
+      text += key + "=" + platform::SettledIniValue(file.ReadString(section, key, "")) + "\n";
     }
   }
   return text;
@@ -93,17 +79,6 @@ std::string FirstDifference(const std::string& first, const std::string& second)
   const std::size_t lineStart = first.rfind('\n', at == 0 ? 0 : at - 1);
   const std::size_t from = lineStart == std::string::npos ? 0 : lineStart + 1;
   return "  first:  " + first.substr(from, 120) + "\n  second: " + second.substr(from, 120);
-}
-
-int DesignObjectsIn(designer::TForm1& form, platform::TWinControl* container) {
-  int count = 0;
-  for (int i = designer::FirstDesignChild(container); i < container->ControlCount(); ++i) {
-    platform::TControl* child = container->Controls(i);
-    count += 1;
-    if (designer::HoldsDesignObjects(form, child))
-      count += DesignObjectsIn(form, static_cast<platform::TWinControl*>(child));
-  }
-  return count;
 }
 
 }  // namespace
@@ -133,7 +108,7 @@ void CheckSoundDesign(designer::TForm1& form, const std::string& after) {
   CheckInvariant(program.GlobalStyleList.empty(), after + ": the global style list is empty between commands");
 }
 
-int DesignObjectCount(designer::TForm1& form) { return DesignObjectsIn(form, form.REPORT); }
+int DesignObjectCount(designer::TForm1& form) { return designer::CountDesignObjects(form, form.REPORT); }
 
 void CheckSavedTemplateReadsBack(QuietDesigner& quiet, const std::string& after) {
   designer::TForm1& form = quiet.Form();
