@@ -8,7 +8,7 @@ namespace designer {
 TAboutScreen::TAboutScreen(DesignerProgram& program) : platform::TForm(&program.Forms()) {
   SetName("AboutScreen");
   SetCaption("About Tessel Designer");
-  SetBounds(0, 0, 340, 250);
+  SetBounds(0, 0, 380, 250);
   SetPosition(platform::TPosition::poScreenCenter);
   SetFixedSize(true);
   SetBorderIcons(false);
@@ -27,7 +27,7 @@ TAboutScreen::TAboutScreen(DesignerProgram& program) : platform::TForm(&program.
   Button1->SetName("Button1");
   Button1->SetParent(this);
   Button1->SetCaption("OK");
-  Button1->SetBounds(132, 180, 75, 25);
+  Button1->SetBounds(152, 180, 75, 25);
   Button1->SetDefault(true);
   Button1->SetCancel(true);
   Button1->OnClick = [this](platform::TObject* sender) { Button1Click(sender); };

@@ -36,6 +36,11 @@ TEST_F(HelpMenuTest, AboutIsAFixedBoxWithoutBorderIconsThatItsButtonEnds) {
     EXPECT_EQ(box.Caption(), "About Tessel Designer");
     EXPECT_FALSE(box.BorderIcons());
     EXPECT_EQ(box.Position(), platform::TPosition::poScreenCenter);
+    // Every line of text fits inside the box.
+    for (int i = 0; i < box.ControlCount(); ++i) {
+      const platform::TControl* line = box.Controls(i);
+      EXPECT_LE(line->Left() + line->Width(), box.ClientWidth()) << line->Name();
+    }
     static_cast<designer::TAboutScreen&>(box).Button1->Click();
   });
   form().About1->Click();
