@@ -80,8 +80,8 @@ void FlushFolder(const std::string& folder) {
   close(fd);
 }
 
-}  // namespace
-
+// Every byte to an open file descriptor, past interrupted writes; false at
+// the first write that fails or writes nothing.
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(fd, bytes.data(), bytes.size());
@@ -92,9 +92,21 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
+}  // namespace
+
+bool MayReplaceFile(const std::string& nativePath) noexcept {
+  struct stat status {};
+  if (stat(nativePath.c_str(), &status) != 0) return errno == ENOENT;
+  if (!S_ISREG(status.st_mode)) return false;
+  if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  // The effective user decides, as for the open that writes.
+  return faccessat(AT_FDCWD, nativePath.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) noexcept {
   try {
     const std::string target = FinalTarget(nativePath);
+    if (!MayReplaceFile(target)) return false;
     struct stat existing {};
     const bool replacesFile = stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
 
@@ -116,6 +128,20 @@ bool ReplaceFileContents(const std::string& nativePath, std::string_view bytes) 
     // Only the paths' strings allocate; without memory there is no save.
     return false;
   }
+}
+
+bool OverwriteFileContents(const std::string& nativePath, std::string_view bytes) noexcept {
+  if (!MayReplaceFile(nativePath)) return false;
+  const FileSizeSignalHeld held;
+  // O_NONBLOCK and the check of the open file: a name that became a pipe
+  // since the check would wait for a reader for ever, and a device would
+  // be sent the file.
+  const int fd = open(nativePath.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  struct stat status {};
+  const bool written =
+      fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ftruncate(fd, 0) == 0 && WriteAll(fd, bytes);
+  return (close(fd) == 0) && written;
 }
 
 }  // namespace platform

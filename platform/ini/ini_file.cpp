@@ -142,17 +142,6 @@ bool ReadRegularFile(const std::string& path, std::string& bytes) {
   return readable;
 }
 
-// Writes only into a regular file, or a new one: a write to a pipe without
-// a reader would wait for ever, and one to a device would send it the file.
-bool WriteRegularFile(const std::string& path, std::string_view bytes) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  struct stat status {};
-  const bool written =
-      fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ftruncate(fd, 0) == 0 && WriteAll(fd, bytes);
-  return (close(fd) == 0) && written;
-}
-
 }  // namespace
 
 struct TIniFile::Content {
@@ -374,7 +363,7 @@ bool TIniFile::UpdateFile() const {
 
 bool TIniFile::Flush() const {
   if (inMemory_) return true;
-  return WriteRegularFile(path_, content_->Serialize());
+  return OverwriteFileContents(path_, content_->Serialize());
 }
 
 std::string SettledIniValue(std::string_view value) {

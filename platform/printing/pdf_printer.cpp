@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "platform/drawing/qpainter_canvas.h"
+#include "platform/ini/file_replacement.h"
 #include "platform/system/qt_application.h"
 #include "platform/text/win1252.h"
 
@@ -78,6 +79,11 @@ void PdfPrinter::BeginDoc() {
   auto job = std::make_unique<Job>(names_.NextPath(printTo));
   job->printTo = printTo;
   job->orientation = orientation_;
+  // QSaveFile asks only whether this user may write the file, which root
+  // always may: a read-only PDF would be replaced.
+  if (!MayReplaceFile(job->path)) {
+    throw EPrinter("Cannot write the PDF file " + job->path + ": it is read-only or no file.");
+  }
   if (!job->file.open(QIODevice::WriteOnly)) {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
                    job->file.errorString().toStdString());

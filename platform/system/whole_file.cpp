@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/ini/file_replacement.h"
 #include "platform/system/file_paths.h"
 
 namespace platform {
@@ -17,13 +18,7 @@ using FileHandle = std::unique_ptr<std::FILE, CloseFile>;
 }  // namespace
 
 bool WriteWholeFile(const std::string& windowsPath, std::string_view bytes) {
-  if (windowsPath.empty()) return false;
-  std::FILE* opened = std::fopen(NativePath(windowsPath).c_str(), "wb");
-  if (opened == nullptr) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), opened) == bytes.size();
-  // A full disk often shows only when the buffer goes out at the close.
-  const bool closed = std::fclose(opened) == 0;
-  return written && closed;
+  return !windowsPath.empty() && ReplaceFileContents(NativePath(windowsPath), bytes);
 }
 
 bool ReadWholeFile(const std::string& windowsPath, std::string& bytes) {

@@ -1,13 +1,15 @@
 #pragma once
 // Small text files written and read in one piece (the generated host
-// script): paths are Windows text, bytes go through unchanged.
+// script): paths are Windows text, bytes go through unchanged. A file is
+// written as a template is saved, so a failed write keeps the old one.
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-// Creates the file, replacing any file of that name, and writes the bytes.
-// False when the file cannot be created or not every byte was written.
+// Creates the file, or replaces the file of that name, with the bytes.
+// False when the file cannot be created or not every byte was written, and
+// when a file of that name is read-only (platform::MayReplaceFile).
 bool WriteWholeFile(const std::string& windowsPath, std::string_view bytes);
 
 // The whole file; false when it cannot be opened or read.

@@ -74,6 +74,32 @@ TEST_F(CodeWindowTest, AnUnwritableFolderShowsTheErrorAndNoWindow) {
   EXPECT_FALSE(form().FModified);
 }
 
+// Fault mended: a read-only "mycode.txt" was overwritten by root; the
+// script is refused as a read-only template is, and says so.
+TEST_F(CodeWindowTest, AReadOnlyScriptIsKeptAndTheErrorShown) {
+  namespace fs = std::filesystem;
+  DesignBuilder design = Design();
+  design.Variable(design.Fixed(design.Report(), "Region1"), "VAR1", TVariableType::StringVar);
+  program().Script.ScriptFilePath = WindowsPath("earlier.txt");
+  WriteFileBytes(ScriptFile(), "kept\r\n");
+  fs::permissions(ScriptFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+  form().UCD1->Click();
+  EXPECT_EQ(Errors(), std::vector<std::string>{"Unable to create file \"" + WindowsPath("mycode.txt") + "\""});
+  EXPECT_TRUE(modals->Shown().empty());
+  EXPECT_EQ(ReadFileBytes(ScriptFile()), "kept\r\n");
+  EXPECT_EQ(program().Script.ScriptFilePath, WindowsPath("earlier.txt"));
+
+  // Writable again: written, keeping its permissions, and shown.
+  fs::permissions(ScriptFile(), fs::perms::owner_write, fs::perm_options::add);
+  modals->On("CodeWindow", [](platform::TForm&) {});
+  form().UCD1->Click();
+  EXPECT_EQ(ReadFileBytes(ScriptFile()).substr(0, 15), "zBxCreateReport");
+  EXPECT_EQ(fs::status(ScriptFile()).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(Errors().size(), 1u);
+}
+
 TEST_F(CodeWindowTest, ATemplateNeverSavedIsSavedAsFirst) {
   form().FFileName.clear();
   DesignBuilder design = Design();

@@ -156,5 +156,66 @@ TEST_F(FailedSaves, ANameThatBecameAFolderIsNotReplaced) {
   EXPECT_GT(ObjectCount(), 0);
 }
 
+// Fault mended: a template without any write permission, in a folder open
+// to writing, was replaced without a word, since a save renames a new file
+// over the old. Windows' read-only attribute stops every user, so root is
+// refused it too.
+TEST_F(FailedSaves, AReadOnlyTemplateIsNotReplaced) {
+  namespace fs = std::filesystem;
+  SavedAndChanged("t.qnf");
+  const std::string saved = Bytes("t.qnf");
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  fs::permissions(folder() + "/t.qnf", readOnly);
+  const int files = FilesIn(".");
+  ExpectSaveFails("t.qnf", saved);
+  EXPECT_EQ(fs::status(folder() + "/t.qnf").permissions(), readOnly);
+  EXPECT_EQ(FilesIn("."), files) << "nothing is left beside it";
+
+  // Save As onto another read-only template, its overwrite question
+  // answered Yes: refused alike; the name is taken, the caption is not.
+  Write("other.qnf", "[RSTYLES]\r\nRR0=REPORTSTYLE\r\n");
+  fs::permissions(folder() + "/other.qnf", readOnly);
+  const std::size_t errors = Errors().size();
+  EXPECT_EQ(SaveAs("other.qnf"), Texts{"File exists.  Do you want to overwrite it?"});
+  ASSERT_EQ(Errors().size(), errors + 1);
+  EXPECT_EQ(Errors().back(), "Unable to write to " + WindowsPath("other.qnf"));
+  EXPECT_EQ(Bytes("other.qnf"), "[RSTYLES]\r\nRR0=REPORTSTYLE\r\n");
+  EXPECT_TRUE(form().FModified);
+  EXPECT_EQ(form().FFileName, WindowsPath("other.qnf"));
+  EXPECT_EQ(form().Caption(), WindowsPath("t.qnf"));
+
+  // Writable again: the same Save writes.
+  fs::permissions(folder() + "/other.qnf", fs::perms::owner_write, fs::perm_options::add);
+  form().Save1->Click();
+  EXPECT_FALSE(form().FModified);
+  EXPECT_NE(Bytes("other.qnf").find("[REPORT]"), std::string::npos);
+  EXPECT_EQ(Bytes("t.qnf"), saved);
+}
+
+// Fault mended: a template of another user, which this user may not write,
+// was replaced all the same when the folder let this user rename files.
+TEST_F(FailedSaves, ATemplateThisUserMayNotWriteIsNotReplaced) {
+  namespace fs = std::filesystem;
+  fs::create_directory(folder() + "/shared");
+  fs::permissions(folder() + "/shared", fs::perms::all);
+  SavedAndChanged("shared/t.qnf");
+  const std::string saved = Bytes("shared/t.qnf");
+  fs::permissions(folder() + "/shared/t.qnf",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+  bool reachable = false;
+  {
+    const ActingAsNobody nobody;
+    // The folder would let this user put a new file in the template's place.
+    reachable = geteuid() == kNobody &&
+                faccessat(AT_FDCWD, (folder() + "/shared").c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    if (reachable) ExpectSaveFails("shared/t.qnf", saved);
+  }
+  if (!reachable) GTEST_SKIP() << "this user cannot act as another";
+  EXPECT_EQ(FilesIn("shared"), 1);
+  form().Save1->Click();
+  EXPECT_FALSE(form().FModified);
+  EXPECT_NE(Bytes("shared/t.qnf"), saved);
+}
+
 }  // namespace
 }  // namespace tessel_test

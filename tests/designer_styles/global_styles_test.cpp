@@ -77,6 +77,27 @@ TEST_F(GlobalStylesTest, TwoMakeStyleGlobalAppendGS0ThenGS1) {
   EXPECT_TRUE(Errors().empty());
 }
 
+// Fault mended: a global style file without any write permission was
+// written all the same by root; Windows' read-only attribute stops every
+// user.
+TEST_F(GlobalStylesTest, AReadOnlyGlobalStyleFileIsNotWritten) {
+  namespace fs = std::filesystem;
+  AddStyle("Heading", kHeadingFont);
+  AddStyle("Body", kBodyFont);
+  form().MakeStyleGlobal1->Items(1)->Click();
+  const std::string before = ReadFileBytes(GlobalFile());
+  ASSERT_NE(before.find("STYLENAME=Heading"), std::string::npos);
+  fs::permissions(GlobalFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  form().MakeStyleGlobal1->Items(2)->Click();
+  EXPECT_EQ(Errors(), (std::vector<std::string>{"Unable to write to " + form().FGlobalStylePath}));
+  EXPECT_EQ(ReadFileBytes(GlobalFile()), before);
+  // Writable again: Body is appended.
+  fs::permissions(GlobalFile(), fs::perms::owner_write, fs::perm_options::add);
+  form().MakeStyleGlobal1->Items(2)->Click();
+  EXPECT_NE(ReadFileBytes(GlobalFile()).find("[GS1]\r\nSTYLENAME=Body\r\n"), std::string::npos);
+  EXPECT_EQ(Errors().size(), 1u);
+}
+
 // Fault mended: a name typed with blanks at its ends or in quotes never
 // matched what the file gave back, so each Make Style Global appended the
 // style again.

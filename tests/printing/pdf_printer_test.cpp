@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -162,6 +163,32 @@ TEST_F(PdfPrinting, AJobThatCannotStartRaisesEPrinter) {
   }
   ScopedEnvironment target("ZBX_PRINT_TO", Path("ok.pdf").c_str());
   EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("ok.pdf") + "\n");
+}
+
+// Fault mended: root replaced a read-only PDF file that a print job was
+// sent to; the job is refused as a read-only template is.
+TEST_F(PdfPrinting, AReadOnlyTargetIsKeptAndTheJobRefused) {
+  const std::string kept = Path("kept.pdf");
+  {
+    QFile file(QString::fromStdString(kept));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not yet printed");
+  }
+  ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(kept),
+                                    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  ScopedEnvironment target("ZBX_PRINT_TO", kept.c_str());
+  PdfPrinter printer;
+  try {
+    printer.BeginDoc();
+    FAIL() << "BeginDoc succeeded";
+  } catch (const EPrinter& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("Cannot write the PDF file " + kept + ": ", 0), 0u) << error.what();
+  }
+  EXPECT_FALSE(printer.Printing());
+  QFile file(QString::fromStdString(kept));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), "not yet printed");
+  EXPECT_EQ(Files(), QStringList{"kept.pdf"});
 }
 
 TEST_F(PdfPrinting, OneJobAtATimeAndOrientationChangesWaitForTheNextJob) {
