@@ -41,6 +41,13 @@ std::string SkippedMessage(const std::vector<std::string>& names) {
   return "Styles " + JoinNames(names) + " were not imported: styles of those names exist already.";
 }
 
+// A key whose section is missing or names no style reads as a style
+// without a name, which no control could name and no menu item show.
+std::string NamelessMessage(int count) {
+  if (count == 1) return "A style without a name was not imported.";
+  return std::to_string(count) + " styles without a name were not imported.";
+}
+
 std::string LeftOutMessage(const std::vector<std::string>& names) {
   return "The style list is full (" + std::to_string(kStyleRecordCount) + " styles): " + JoinNames(names) +
          (names.size() == 1 ? " was left out." : " were left out.");
@@ -108,12 +115,15 @@ void TForm1::Global1Click(TObject*) {
   const std::vector<std::string> keys = file.ReadSection(kStylesSection);
   std::vector<std::string> skipped;
   std::vector<std::string> leftOut;
+  int nameless = 0;
   bool imported = false;
   std::vector<TStyleRecord*>& styles = program_.StyleList;
   for (int p = 0; p < static_cast<int>(keys.size()) && p < choice.ListBox1->Count(); ++p) {
     if (!choice.ListBox1->Checked(p)) continue;
     TStyleRecord style = ReadStyleSection(file, keys[static_cast<std::size_t>(p)]);
-    if (StyleNameInUse(styles, FStyleCount, style.Name)) {
+    if (style.Name.empty()) {
+      nameless += 1;
+    } else if (StyleNameInUse(styles, FStyleCount, style.Name)) {
       skipped.push_back(style.Name);
     } else if (FStyleCount >= static_cast<int>(styles.size())) {
       leftOut.push_back(style.Name);
@@ -125,6 +135,7 @@ void TForm1::Global1Click(TObject*) {
     }
   }
   if (imported) FModified = true;
+  if (nameless > 0) platform::ShowMessage(NamelessMessage(nameless));
   if (!skipped.empty()) platform::ShowMessage(SkippedMessage(skipped));
   if (!leftOut.empty()) platform::ShowMessage(LeftOutMessage(leftOut));
   preview.SetStyleCount(0);

@@ -85,7 +85,14 @@ void TStyleForm::ShowFont() {
   CheckBox2->SetChecked(font.Style & platform::fsItalic);
   CheckBox3->SetChecked(font.Style & platform::fsUnderline);
   CheckBox4->SetChecked(font.Style & platform::fsStrikeOut);
-  BitBtn1->SetEnabled(!Edit1->Text().empty());
+  BitBtn1->SetEnabled(!StoredName().empty());
+}
+
+// As the files will give it back, so that the name is found again in the
+// global style file and in the template once saved: a name of blanks or
+// quotes alone, or one whose first 20 characters are, reads back as none.
+std::string TStyleForm::StoredName() const {
+  return platform::SettledIniValue(Edit1->Text().substr(0, kStyleNameLength));
 }
 
 void TStyleForm::Button1Click(platform::TObject*) {
@@ -95,14 +102,16 @@ void TStyleForm::Button1Click(platform::TObject*) {
   ShowFont();
 }
 
-// A name of blanks or quotes alone would read back from the file as no name.
-void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!platform::SettledIniValue(Edit1->Text()).empty()); }
+void TStyleForm::Edit1Change(platform::TObject*) { BitBtn1->SetEnabled(!StoredName().empty()); }
 
 void TStyleForm::BitBtn1Click(platform::TObject*) {
-  // Stored as the files will give it back, so that the name is found again
-  // in the global style file and in the template once saved.
-  const std::string name = platform::SettledIniValue(Edit1->Text().substr(0, kStyleNameLength));
-  if (name.empty() || !record_) return;
+  const std::string name = StoredName();
+  if (name.empty() || !record_) {
+    // Nothing is written, so the dialog does not end with OK: its callers
+    // count a style only when OK has written its record.
+    SetModalResult(platform::mrNone);
+    return;
+  }
   const platform::TFont& font = FontDialog1->Font;
   record_->Name = name;
   record_->StyleBits = FontStyleToBits(font.Style);

@@ -3,6 +3,7 @@
 // font dialog; the dialog shows its face, size and attributes, and OK
 // writes name and font into the record the caller chose.
 #include <cstdint>
+#include <string>
 
 #include "designer/main_window/designer_program.h"
 #include "platform/controls/buttons.h"
@@ -52,6 +53,8 @@ class TStyleForm : public platform::TForm {
  private:
   // Face, size and attributes of the font dialog's font, and OK's state.
   void ShowFont();
+  // The name as OK would store it; OK waits while it is empty.
+  std::string StoredName() const;
 
   TStyleRecord* record_ = nullptr;
 };

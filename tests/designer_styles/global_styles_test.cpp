@@ -288,16 +288,34 @@ TEST_F(GlobalStylesTest, OnlyWhatIsCheckedDuringTheShowingIsImported) {
   EXPECT_EQ(StyleNames(), (std::vector<std::string>{"DEFAULTSTYLE"}));
 }
 
-TEST_F(GlobalStylesTest, KeysNameTheirSectionsAndMissingOnesReadEmpty) {
+// Fault mended: a key whose section is missing (or names no style) was
+// imported as a style without a name: an empty item in every style menu
+// and an empty STYLENAME in the saved template.
+TEST_F(GlobalStylesTest, KeysNameTheirSectionsAndMissingOnesReadEmptyAndAreNotImported) {
   WriteFileBytes(GlobalFile(),
-                 "[STYLES]\r\nFANCY=whatever\r\nGS7=LABELSTYLE\r\n"
+                 "[STYLES]\r\nFANCY=whatever\r\nGS7=LABELSTYLE\r\nGS8=LABELSTYLE\r\n"
                  "[FANCY]\r\nSTYLENAME=An Overly Long Style Name\r\nSTYLE=0x3\r\nSIZE=12\r\nCOLOR=0\r\n"
-                 "NAME=A Font Face Of Thirty Characters\r\nALIGNMENT=ABCDEFGHIJKLMNOPQ\r\n");
-  Import({0, 1});
-  ASSERT_EQ(form().FStyleCount, 3);
+                 "NAME=A Font Face Of Thirty Characters\r\nALIGNMENT=ABCDEFGHIJKLMNOPQ\r\n"
+                 "[GS8]\r\nSTYLENAME=  \"\"  \r\nSIZE=9\r\n");
+  dialogs->ReplyButton(platform::mrOk);
+  Import({0, 1, 2});
+  // The choice shows what the file holds.
+  const platform::TCheckListBox& choice = *program().StyleSelectForm->ListBox1;
+  ASSERT_EQ(choice.Count(), 3);
+  EXPECT_EQ(choice.Item(0), "An Overly Long Style");
+  EXPECT_EQ(choice.Item(1), "");
+  EXPECT_EQ(choice.Item(2), "");
+  ASSERT_EQ(form().FStyleCount, 2);
   EXPECT_EQ(*program().StyleList.at(1),
             (TStyleRecord{0, "An Overly Long Style", 3, 12, 0, "A Font Face Of Thirty Cha", "ABCDEFGHIJKLMNO"}));
-  EXPECT_EQ(*program().StyleList.at(2), (TStyleRecord{0, "", 0, 0, 0, "", ""}));
+  EXPECT_EQ(*program().StyleList.at(2), TStyleRecord{});
+  EXPECT_EQ(dialogs->Messages(), (std::vector<std::string>{"2 styles without a name were not imported."}));
+  ExpectMenus({"DEFAULTSTYLE", "An Overly Long Style"});
+
+  dialogs->ReplyButton(platform::mrOk);
+  Import({1});
+  EXPECT_EQ(dialogs->Messages().back(), "A style without a name was not imported.");
+  EXPECT_EQ(form().FStyleCount, 2);
 }
 
 TEST_F(GlobalStylesTest, AMissingFileShowsNothingAndStaysMissing) {

@@ -74,6 +74,51 @@ TEST_F(StyleCommandsTest, AddTextStyleRefusesANameInUse) {
   ExpectMenus(StyleNames());
 }
 
+// Fault mended: Change Font, even cancelled, enabled OK for a name of
+// blanks; OK then stored nothing, yet a style was counted, with an empty
+// item in every style menu and an empty STYLENAME in the saved template.
+// The typed name is tested as it will be stored, whichever path enables OK.
+TEST_F(StyleCommandsTest, ANameThatStoresAsNoneNeverAddsAStyle) {
+  const std::vector<std::string> noNames = {"", "   ", "\"\"", "\"  \"", std::string(20, ' ') + "Body"};
+  for (const std::string& typed : noNames) {
+    dialogs->ReplyCancel();
+    dialogs->Reply(FontReply(kHeadingFont));
+    modals->On("StyleForm", [typed](platform::TForm& shown) {
+      auto& dialog = static_cast<designer::TStyleForm&>(shown);
+      dialog.Edit1->SetText(typed);
+      EXPECT_FALSE(dialog.BitBtn1->Enabled()) << "typed";
+      dialog.Button1->Click();  // the font dialog cancelled
+      EXPECT_FALSE(dialog.BitBtn1->Enabled()) << "after a cancelled Change Font";
+      dialog.Button1->Click();  // a font chosen
+      EXPECT_FALSE(dialog.BitBtn1->Enabled()) << "after Change Font";
+      dialog.Activate();
+      EXPECT_FALSE(dialog.BitBtn1->Enabled()) << "shown again";
+      dialog.BitBtn1->Click();
+      // Even pressed, OK neither writes nor ends the dialog with OK.
+      dialog.BitBtn1Click(&dialog);
+      EXPECT_NE(dialog.ModalResult(), platform::mrOk);
+    });
+    form().Text2->Click();
+    EXPECT_EQ(form().FStyleCount, 1) << "[" << typed << "]";
+    EXPECT_EQ(*program().StyleList.at(1), TStyleRecord{}) << "[" << typed << "]";
+  }
+  ExpectMenus({"DEFAULTSTYLE"});
+  EXPECT_TRUE(modals->AllUsed());
+  EXPECT_TRUE(dialogs->AllUsed());
+
+  form().FFileName = WindowsPath("styles.qnf");
+  form().Save1->Click();
+  const std::string saved = ReadFileBytes(folder() + "/styles.qnf");
+  EXPECT_NE(saved.find("[STYLES]\r\nRS0=LABELSTYLE\r\n[RS0]\r\nSTYLENAME=DEFAULTSTYLE\r\n"), std::string::npos)
+      << saved;
+  EXPECT_EQ(saved.find("RS1"), std::string::npos) << saved;
+  EXPECT_EQ(saved.find("STYLENAME=\r\n"), std::string::npos) << saved;
+
+  // A name with something in its first 20 characters: OK as ever.
+  AddStyle("  Body  ", kBodyFont);
+  ExpectMenus({"DEFAULTSTYLE", "Body"});
+}
+
 TEST_F(StyleCommandsTest, TheTwelfthStyleReportsTheListIndexError) {
   for (int i = 1; i <= 10; ++i) AddStyle("Style" + std::to_string(i), kBodyFont);
   ASSERT_EQ(form().FStyleCount, 11);
