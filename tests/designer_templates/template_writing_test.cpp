@@ -154,6 +154,15 @@ TEST_F(TemplateWriting, DirectTextKeepsLongLinesWholeAcrossLineKeys) {
   ASSERT_NE(read, nullptr);
   EXPECT_EQ(read->FRichEdit->Lines(),
             (std::vector<std::string>{typed300, "", std::string(1023, 'b'), std::string(477, 'c'), "end"}));
+
+  // A line break at every 1,023rd character, none at the 1,023rd itself.
+  read->FRichEdit->SetLines({std::string(1023, 'd'), std::string(2047, 'e')});
+  form().Save1Click(nullptr);
+  Open("lines.qnf");
+  read = Object<designer::TRichTextRegion>("RichTextRegion1");
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->FRichEdit->Lines(), (std::vector<std::string>{std::string(1023, 'd'), std::string(1023, 'e'),
+                                                                 std::string(1023, 'e'), "e"}));
 }
 
 TEST_F(TemplateWriting, EveryStyleTheObjectsNameIsInTheTemplate) {
