@@ -1,7 +1,7 @@
 #pragma once
-// Every file the programs write whole (templates, the global style file,
-// the host script, printed PDF files) goes through here, so that one rule
-// decides which files may be written at all.
+// Every file the programs write whole is written here (templates, the
+// global style file, the host script) or at least checked here (printed PDF
+// files), so that one rule decides which files may be written at all.
 //
 // Saving a template must never cost the author the file they had. The new
 // bytes go to a file of their own in the same folder, are flushed to the
