@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -172,13 +171,13 @@ TEST_F(IniFileTest, KeyIndexStaysRightThroughDeletesAndErasedSections) {
 
 // A design of 2,000 objects and one container of 100,000 children. Found by
 // a walk along the section's lines, each write would cost a hundred thousand
-// name comparisons and the whole test minutes; through the index it takes
-// well under a second, a few under the sanitizers.
-TEST_F(IniFileTest, LargeDesignIsWrittenSavedAndReadBackQuickly) {
+// name comparisons and the whole test minutes, past the suite's time limit;
+// through the index it takes well under a second, a few under the sanitizers.
+// The limit, not a clock read here, catches that: a busy machine slows both.
+TEST_F(IniFileTest, LargeDesignIsWrittenSavedAndReadBack) {
   constexpr int kObjects = 2000;
   constexpr int kChildren = 100000;
   const std::string path = PathOf("big.qnf");
-  const auto start = std::chrono::steady_clock::now();
   {
     TIniFile ini(path, TIniFile::NewInMemory{});
     for (int i = 0; i < kObjects; ++i) {
@@ -199,8 +198,6 @@ TEST_F(IniFileTest, LargeDesignIsWrittenSavedAndReadBackQuickly) {
   const Names children = back.ReadSection("CONTAINER");
   ASSERT_EQ(children.size(), static_cast<std::size_t>(kChildren));
   EXPECT_EQ(children[kChildren - 1], "C" + std::to_string(kChildren - 1));
-  const auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(elapsed, std::chrono::seconds(10));
 }
 
 }  // namespace
