@@ -10,20 +10,12 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
+#include "designer/placement/object_names.h"
 #include "designer/template_io/control_tree_io.h"
 #include "platform/ini/ini_file.h"
 
 namespace designer {
 namespace {
-
-// The name as read if it is free, else the first free of name1, name2, ...
-// Names are compared with everything REPORT owns, which includes the cut
-// objects on the scratch pad.
-std::string UniqueName(const TReportRegion& report, const std::string& name) {
-  std::string candidate = name;
-  for (int n = 1; !report.NameAvailable(candidate); ++n) candidate = name + std::to_string(n);
-  return candidate;
-}
 
 // Gives back, also when the read stops on an error, what the copy borrows:
 // the file being read, the naming of what is read, the name counters,
@@ -69,7 +61,7 @@ class CopyScope {
 // the template lists them in.
 void NameLabelsAfterSources(TForm1& form, TControl* source, TControl* copy) {
   if (dynamic_cast<TStyledLabel*>(source) && dynamic_cast<TStyledLabel*>(copy)) {
-    copy->SetName(UniqueName(*form.REPORT, source->Name()));
+    copy->SetName(FreeNumberedName(*form.REPORT, source->Name()));
     return;
   }
   if (!HoldsDesignObjects(form, source)) return;
@@ -101,7 +93,9 @@ TControl* TForm1::DuplicateComponent(TControl* source) {
   platform::TRef<TControl> copy;
   {
     const CopyScope scope(*this, std::move(file));
-    FReadName = [this](const std::string& storedName) { return UniqueName(*REPORT, storedName); };
+    // Names are compared with everything REPORT owns, which includes the cut
+    // objects on the scratch pad.
+    FReadName = [this](const std::string& storedName) { return FreeNumberedName(*REPORT, storedName); };
     Stack1->Push(holder.get());
     ReadControls("REPORT");
     const int first = FirstDesignChild(holder.get());

@@ -8,7 +8,7 @@
 #include "designer/objects/regions.h"
 #include "designer/objects/rich_text_region.h"
 #include "designer/objects/shape_region.h"
-#include "platform/controls/exceptions.h"
+#include "designer/placement/object_names.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/text/number_text.h"
 
@@ -346,14 +346,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     // A pasted variable keeps the unique name its copy was given.
     ++*counter;
   } else {
-    for (;;) {
-      ++*counter;
-      try {
-        object->SetName(PrefixOf(mode) + std::to_string(*counter));
-        break;
-      } catch (const platform::EComponentError&) {
-      }
-    }
+    object->SetName(NextCountedName(*REPORT, PrefixOf(mode), *counter, object));
   }
   if (IsRegionMode(mode)) {
     object->SetHint(object->Name());

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTimer>
 
 #include <set>
 
@@ -23,20 +22,6 @@ class PasteTest : public EditingTest {
     outer_ = Region(form().REPORT, 10, 10, 700, 900);
     source_ = Region(outer_, 20, 30, 300, 250);
     target_ = Region(outer_, 350, 30, 300, 400);
-  }
-  // Copy: the command, then a click on the object.
-  void CopyObject(platform::TControl* object) {
-    form().Copy1Click(nullptr);
-    PlainClick(object);
-  }
-  // Paste: the command, then a click at (x, y) of the container.
-  platform::TControl* PasteInto(platform::TWinControl* container, int x, int y) {
-    form().Paste1Click(nullptr);
-    container->MouseMove(0, x, y);
-    form().FNewObject = nullptr;
-    PlainClick(container, x, y);
-    platform::TControl* pasted = form().FNewObject;
-    return pasted && pasted->Parent() == container ? pasted : nullptr;
   }
   // Every object of the design with its owner, depth first.
   void Walk(platform::TWinControl* container, std::vector<platform::TControl*>& found) {
@@ -266,8 +251,7 @@ TEST_F(PasteTest, ACutObjectPastesAndNamesStayUniqueAfterUndo) {
   Variable(source_, 10, 40);
   Region(source_, 100, 100, 80, 80);
   // Cut the region, paste it twice, give the original back.
-  QTimer::singleShot(0, [this] { PlainClick(source_); });
-  form().Cut1Click(nullptr);
+  CutObject(source_);
   ASSERT_EQ(source_->Parent(), program().ScratchPadForm);
   ASSERT_NE(PasteInto(target_, 5, 5), nullptr);
   ASSERT_NE(PasteInto(outer_, 10, 400), nullptr);
@@ -285,8 +269,7 @@ TEST_F(PasteTest, ACutObjectPastesAndNamesStayUniqueAfterUndo) {
 
 TEST_F(PasteTest, TheClipboardTextOfACutIsItsTemplateFragment) {
   designer::TStyledLabel* text = Text(source_, 10, 10);
-  QTimer::singleShot(0, [this] { PlainClick(source_); });
-  form().Cut1Click(nullptr);
+  CutObject(source_);
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   const std::string bytes = data->data("application/x-tessel-template").toStdString();
