@@ -257,10 +257,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     case kModeTitle:
     case kModeRepeat: {
       auto* region = static_cast<TRegion*>(object);
-      if (source) {
-        region->SetHeight(source->Height());
-        region->SetWidth(source->Width());
-      } else {
+      if (!source) {
         region->SetHeight(platform::Round(container->Height() * 0.75));
         region->SetWidth(platform::Round(container->Width() * 0.75));
       }
@@ -282,10 +279,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     case kModeRichText:
     case kModeImage: {
       auto* region = static_cast<TRegion*>(object);
-      if (source) {
-        region->SetHeight(source->Height());
-        region->SetWidth(source->Width());
-      } else {
+      if (!source) {
         region->SetHeight(container->Height() > 400 ? 300 : 80);
         region->SetWidth(120);
       }
@@ -311,10 +305,6 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     }
     case kModeShape: {
       auto* shape = static_cast<TShapeRegion*>(object);
-      if (source) {
-        shape->SetHeight(source->Height());
-        shape->SetWidth(source->Width());
-      }
       shape->SetParentColor(true);
       shape->SetCaption("");
       shape->SetBevelInner(platform::TBevelCut::bvNone);
@@ -331,6 +321,18 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     }
     default:
       break;
+  }
+
+  // A copy of a region has its source's design size, whatever the zoom
+  // showed the source at: a cut source waits unscaled on the scratch pad,
+  // and a screen size taken back to the design through rounding need not
+  // come out as it went in. A line's setter sizes it in screen pixels, so
+  // this comes after the kind's own properties.
+  if (source && mode != kModeText && mode != kModeVariable) {
+    platform::TBounds bounds = object->DesignBounds();
+    bounds.Width = source->DesignBounds().Width;
+    bounds.Height = source->DesignBounds().Height;
+    object->SetDesignBounds(bounds);
   }
 
   BindObjectHandlers(object, mode);
