@@ -10,6 +10,7 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
+#include "designer/objects/rich_text_region.h"
 #include "designer/placement/object_names.h"
 #include "designer/template_io/control_tree_io.h"
 #include "platform/ini/ini_file.h"
@@ -55,13 +56,20 @@ class CopyScope {
   std::string modeCaption_;
 };
 
-// The reader names text labels by placement's counter; a copy's labels
-// take the numbered variants of their sources' names like everything else
-// in it. Source and copy hold their objects in the same order, the order
-// the template lists them in.
-void NameLabelsAfterSources(TForm1& form, TControl* source, TControl* copy) {
+// What the template text does not carry over, taken from the sources. The
+// reader names text labels by placement's counter; a copy's labels take
+// the numbered variants of their sources' names like everything else in
+// it. A template keeps no folder for direct text, and the reader gives it
+// the report's; a copy keeps its source's. Source and copy hold their
+// objects in the same order, the order the template lists them in.
+void CompleteFromSources(TForm1& form, TControl* source, TControl* copy) {
   if (dynamic_cast<TStyledLabel*>(source) && dynamic_cast<TStyledLabel*>(copy)) {
     copy->SetName(FreeNumberedName(*form.REPORT, source->Name()));
+    return;
+  }
+  const auto* richText = dynamic_cast<TRichTextRegion*>(source);
+  if (auto* richTextCopy = dynamic_cast<TRichTextRegion*>(copy); richText && richTextCopy) {
+    richTextCopy->FFileLocation = richText->FFileLocation;
     return;
   }
   if (!HoldsDesignObjects(form, source)) return;
@@ -75,7 +83,7 @@ void NameLabelsAfterSources(TForm1& form, TControl* source, TControl* copy) {
     TControl* child = from->Controls(fromFirst + i);
     TControl* childCopy = to->Controls(toFirst + i);
     if (form.ControlTypeName(child) != form.ControlTypeName(childCopy)) return;
-    NameLabelsAfterSources(form, child, childCopy);
+    CompleteFromSources(form, child, childCopy);
   }
 }
 
@@ -102,7 +110,7 @@ TControl* TForm1::DuplicateComponent(TControl* source) {
     if (holder->ControlCount() > first) copy = holder->Controls(first);
   }
   if (!copy) return nullptr;
-  NameLabelsAfterSources(*this, source, copy);
+  CompleteFromSources(*this, source, copy);
   copy->SetParent(nullptr);
   return copy;
 }

@@ -7,7 +7,9 @@
 #include <set>
 
 #include "designer/editing/scratch_pad_form.h"
+#include "designer/dialogs/rtf_dir.h"
 #include "designer/editing/template_copy.h"
+#include "platform/ini/ini_file.h"
 #include "platform/text/ansi_text.h"
 #include "tests/designer_editing/editing_support.h"
 
@@ -279,6 +281,42 @@ TEST_F(PasteTest, TheClipboardTextOfACutIsItsTemplateFragment) {
   EXPECT_NE(bytes.find("[Region2]\r\nRC2=LABEL\r\n"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("NAME=" + text->Name() + "\r\n"), std::string::npos);
   EXPECT_EQ(data->text().toStdString(), bytes);
+}
+
+
+TEST_F(PasteTest, ADirectTextRegionKeepsItsFolderAlsoInsideACopiedRegion) {
+  auto* richText = Place<designer::TRichTextRegion>(source_, designer::kModeRichText, 5, 130);
+  richText->FRichEdit->SetLines({"Dear customer,"});
+  program().CurrentObject = richText;
+  modals->On("RTFDir", [this](platform::TForm&) {
+    program().RTFDir->Edit1->SetText("D:\\Letters");
+    program().RTFDir->BitBtn1->Click();
+  });
+  form().FileLocation2Click(nullptr);
+  ASSERT_EQ(richText->FFileLocation, "D:\\Letters");
+  ASSERT_EQ(program().ReportStyle.RtfDirectory, "RTFS");
+
+  CopyObject(richText);
+  auto* copy = dynamic_cast<designer::TRichTextRegion*>(PasteInto(target_, 5, 5));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->FFileLocation, "D:\\Letters");
+  EXPECT_EQ(copy->FRichEdit->Lines(), richText->FRichEdit->Lines());
+  CopyObject(source_);
+  auto* regionCopy = dynamic_cast<designer::TRegion*>(PasteInto(outer_, 20, 400));
+  ASSERT_NE(regionCopy, nullptr);
+  ASSERT_EQ(regionCopy->ControlCount(), 2);
+  auto* heldCopy = dynamic_cast<designer::TRichTextRegion*>(regionCopy->Controls(1));
+  ASSERT_NE(heldCopy, nullptr);
+  EXPECT_EQ(heldCopy->FFileLocation, "D:\\Letters");
+
+  // The folder the template gets once the copy's text comes from a file.
+  WriteFileBytes(folder() + "/letter.txt", "Dear customer,\r\n");
+  program().CurrentObject = copy;
+  dialogs->ReplyFile(WindowsPath("letter.txt"));
+  form().FromFile1Click(nullptr);
+  SaveAs("letters.qnf");
+  const std::string section = SavedSections("letters.qnf").at(copy->Name());
+  EXPECT_EQ(platform::TIniFile(folder() + "/letters.qnf").ReadString(section, "FILELOCATION", ""), "D:\\Letters");
 }
 
 }  // namespace
