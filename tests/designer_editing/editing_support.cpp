@@ -102,4 +102,12 @@ std::map<std::string, std::string> EditingTest::SavedSections(const std::string&
   return sections;
 }
 
+void PasteSetting::SetUp() {
+  EditingTest::SetUp();
+  form().SetZoom(0);
+  outer_ = Region(form().REPORT, 10, 10, 700, 900);
+  source_ = Region(outer_, 20, 30, 300, 250);
+  target_ = Region(outer_, 350, 30, 300, 400);
+}
+
 }  // namespace tessel_test

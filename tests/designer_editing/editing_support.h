@@ -70,4 +70,15 @@ class EditingTest : public DesignerTest {
   platform::TRef<platform::TControl> dragged_;
 };
 
+// Where copies are made: a source region and a target region side by
+// side in an outer region, at zoom level 0.
+class PasteSetting : public EditingTest {
+ protected:
+  void SetUp() override;
+
+  designer::TRegion* outer_ = nullptr;
+  designer::TRegion* source_ = nullptr;
+  designer::TRegion* target_ = nullptr;
+};
+
 }  // namespace tessel_test

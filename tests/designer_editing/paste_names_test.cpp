@@ -1,26 +1,20 @@
 // The names a paste gives: a copy of an object whose name the section-name
 // rule refuses once a number is appended (RS, rc, Rs) still gets a name
 // that is free and accepted, and the paste comes back.
+#include <chrono>
 #include <set>
 
 #include "designer/editing/scratch_pad_form.h"
 #include "designer/template_io/section_names.h"
 #include "platform/text/ansi_text.h"
 #include "tests/designer_editing/editing_support.h"
-#include "tests/designer_support/watchdog.h"
+#include "tests/hostile_input/deadline.h"
 
 namespace tessel_test {
 namespace {
 
-class PasteNames : public EditingTest {
+class PasteNames : public PasteSetting {
  protected:
-  void SetUp() override {
-    EditingTest::SetUp();
-    form().SetZoom(0);
-    outer_ = Region(form().REPORT, 10, 10, 700, 900);
-    source_ = Region(outer_, 20, 30, 300, 250);
-    target_ = Region(outer_, 350, 30, 300, 400);
-  }
   // The author's rename from the object's popup.
   void RenameRegion(platform::TControl* region, const std::string& name) {
     program().CurrentObject = region;
@@ -35,7 +29,9 @@ class PasteNames : public EditingTest {
     ASSERT_EQ(variable->Name(), name);
   }
   platform::TControl* GuardedPaste(platform::TWinControl* container, int x, int y) {
-    const Watchdog guard("Paste of a copy of " + form().FCopySource->Name());
+    // Bounds a paste that never returns, so that it fails instead of
+    // keeping the run waiting; it measures nothing.
+    const Deadline guard(std::chrono::seconds(60), "Paste of a copy of " + form().FCopySource->Name());
     return PasteInto(container, x, y);
   }
   // Saved, then opened again: every object is in the file under a name of
@@ -55,10 +51,6 @@ class PasteNames : public EditingTest {
     EXPECT_TRUE(dialogs->Messages().empty());
     for (const std::string& name : names) EXPECT_NE(form().REPORT->FindComponent(name), nullptr) << name;
   }
-
-  designer::TRegion* outer_ = nullptr;
-  designer::TRegion* source_ = nullptr;
-  designer::TRegion* target_ = nullptr;
 };
 
 TEST_F(PasteNames, ARegionNamedRSIsPastedTwice) {

@@ -6,8 +6,8 @@
 
 #include <set>
 
-#include "designer/editing/scratch_pad_form.h"
 #include "designer/dialogs/rtf_dir.h"
+#include "designer/editing/scratch_pad_form.h"
 #include "designer/editing/template_copy.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/ansi_text.h"
@@ -16,15 +16,8 @@
 namespace tessel_test {
 namespace {
 
-class PasteTest : public EditingTest {
+class PasteTest : public PasteSetting {
  protected:
-  void SetUp() override {
-    EditingTest::SetUp();
-    form().SetZoom(0);
-    outer_ = Region(form().REPORT, 10, 10, 700, 900);
-    source_ = Region(outer_, 20, 30, 300, 250);
-    target_ = Region(outer_, 350, 30, 300, 400);
-  }
   // Every object of the design with its owner, depth first.
   void Walk(platform::TWinControl* container, std::vector<platform::TControl*>& found) {
     const int first = container == form().REPORT ? 0 : dynamic_cast<designer::TShapeRegion*>(container) ? 2 : 1;
@@ -35,10 +28,6 @@ class PasteTest : public EditingTest {
     }
   }
   std::string FragmentOf(platform::TControl* object) { return designer::TemplateTextOf(form(), object); }
-
-  designer::TRegion* outer_ = nullptr;
-  designer::TRegion* source_ = nullptr;
-  designer::TRegion* target_ = nullptr;
 };
 
 TEST_F(PasteTest, ACopyOfTEXT4WhileItExistsIsTEXT41ThenTEXT42) {
