@@ -10,20 +10,13 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
+#include "designer/objects/rich_text_region.h"
+#include "designer/placement/object_names.h"
 #include "designer/template_io/control_tree_io.h"
 #include "platform/ini/ini_file.h"
 
 namespace designer {
 namespace {
-
-// The name as read if it is free, else the first free of name1, name2, ...
-// Names are compared with everything REPORT owns, which includes the cut
-// objects on the scratch pad.
-std::string UniqueName(const TReportRegion& report, const std::string& name) {
-  std::string candidate = name;
-  for (int n = 1; !report.NameAvailable(candidate); ++n) candidate = name + std::to_string(n);
-  return candidate;
-}
 
 // Gives back, also when the read stops on an error, what the copy borrows:
 // the file being read, the naming of what is read, the name counters,
@@ -63,13 +56,20 @@ class CopyScope {
   std::string modeCaption_;
 };
 
-// The reader names text labels by placement's counter; a copy's labels
-// take the numbered variants of their sources' names like everything else
-// in it. Source and copy hold their objects in the same order, the order
-// the template lists them in.
-void NameLabelsAfterSources(TForm1& form, TControl* source, TControl* copy) {
+// What the template text does not carry over, taken from the sources. The
+// reader names text labels by placement's counter; a copy's labels take
+// the numbered variants of their sources' names like everything else in
+// it. A template keeps no folder for direct text, and the reader gives it
+// the report's; a copy keeps its source's. Source and copy hold their
+// objects in the same order, the order the template lists them in.
+void CompleteFromSources(TForm1& form, TControl* source, TControl* copy) {
   if (dynamic_cast<TStyledLabel*>(source) && dynamic_cast<TStyledLabel*>(copy)) {
-    copy->SetName(UniqueName(*form.REPORT, source->Name()));
+    copy->SetName(FreeNumberedName(*form.REPORT, source->Name()));
+    return;
+  }
+  const auto* richText = dynamic_cast<TRichTextRegion*>(source);
+  if (auto* richTextCopy = dynamic_cast<TRichTextRegion*>(copy); richText && richTextCopy) {
+    richTextCopy->FFileLocation = richText->FFileLocation;
     return;
   }
   if (!HoldsDesignObjects(form, source)) return;
@@ -83,7 +83,7 @@ void NameLabelsAfterSources(TForm1& form, TControl* source, TControl* copy) {
     TControl* child = from->Controls(fromFirst + i);
     TControl* childCopy = to->Controls(toFirst + i);
     if (form.ControlTypeName(child) != form.ControlTypeName(childCopy)) return;
-    NameLabelsAfterSources(form, child, childCopy);
+    CompleteFromSources(form, child, childCopy);
   }
 }
 
@@ -101,14 +101,16 @@ TControl* TForm1::DuplicateComponent(TControl* source) {
   platform::TRef<TControl> copy;
   {
     const CopyScope scope(*this, std::move(file));
-    FReadName = [this](const std::string& storedName) { return UniqueName(*REPORT, storedName); };
+    // Names are compared with everything REPORT owns, which includes the cut
+    // objects on the scratch pad.
+    FReadName = [this](const std::string& storedName) { return FreeNumberedName(*REPORT, storedName); };
     Stack1->Push(holder.get());
     ReadControls("REPORT");
     const int first = FirstDesignChild(holder.get());
     if (holder->ControlCount() > first) copy = holder->Controls(first);
   }
   if (!copy) return nullptr;
-  NameLabelsAfterSources(*this, source, copy);
+  CompleteFromSources(*this, source, copy);
   copy->SetParent(nullptr);
   return copy;
 }

@@ -8,7 +8,7 @@
 #include "designer/objects/regions.h"
 #include "designer/objects/rich_text_region.h"
 #include "designer/objects/shape_region.h"
-#include "platform/controls/exceptions.h"
+#include "designer/placement/object_names.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/text/number_text.h"
 
@@ -257,10 +257,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     case kModeTitle:
     case kModeRepeat: {
       auto* region = static_cast<TRegion*>(object);
-      if (source) {
-        region->SetHeight(source->Height());
-        region->SetWidth(source->Width());
-      } else {
+      if (!source) {
         region->SetHeight(platform::Round(container->Height() * 0.75));
         region->SetWidth(platform::Round(container->Width() * 0.75));
       }
@@ -282,10 +279,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     case kModeRichText:
     case kModeImage: {
       auto* region = static_cast<TRegion*>(object);
-      if (source) {
-        region->SetHeight(source->Height());
-        region->SetWidth(source->Width());
-      } else {
+      if (!source) {
         region->SetHeight(container->Height() > 400 ? 300 : 80);
         region->SetWidth(120);
       }
@@ -311,10 +305,6 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     }
     case kModeShape: {
       auto* shape = static_cast<TShapeRegion*>(object);
-      if (source) {
-        shape->SetHeight(source->Height());
-        shape->SetWidth(source->Width());
-      }
       shape->SetParentColor(true);
       shape->SetCaption("");
       shape->SetBevelInner(platform::TBevelCut::bvNone);
@@ -333,6 +323,18 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
       break;
   }
 
+  // A copy of a region has its source's design size, whatever the zoom
+  // showed the source at: a cut source waits unscaled on the scratch pad,
+  // and a screen size taken back to the design through rounding need not
+  // come out as it went in. A line's setter sizes it in screen pixels, so
+  // this comes after the kind's own properties.
+  if (source && mode != kModeText && mode != kModeVariable) {
+    platform::TBounds bounds = object->DesignBounds();
+    bounds.Width = source->DesignBounds().Width;
+    bounds.Height = source->DesignBounds().Height;
+    object->SetDesignBounds(bounds);
+  }
+
   BindObjectHandlers(object, mode);
 
   // Named by the kind's prefix and the next free number of its counter.
@@ -346,14 +348,7 @@ TControl* TForm1::PlaceObject(TObject* targetObject) {
     // A pasted variable keeps the unique name its copy was given.
     ++*counter;
   } else {
-    for (;;) {
-      ++*counter;
-      try {
-        object->SetName(PrefixOf(mode) + std::to_string(*counter));
-        break;
-      } catch (const platform::EComponentError&) {
-      }
-    }
+    object->SetName(NextCountedName(*REPORT, PrefixOf(mode), *counter, object));
   }
   if (IsRegionMode(mode)) {
     object->SetHint(object->Name());

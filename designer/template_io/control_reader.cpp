@@ -7,9 +7,9 @@
 
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
+#include "designer/placement/object_names.h"
 #include "designer/template_io/control_properties.h"
 #include "designer/template_io/control_tree_io.h"
-#include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/ini/ini_file.h"
 #include "platform/text/ansi_text.h"
@@ -184,12 +184,8 @@ class ControlTreeReader {
   // A label keeps the number placement gave it, unless a region or
   // variable of the file is called so: that one would then be refused.
   void KeepClearOfStoredNames(TStyledLabel* label) {
-    while (storedNames_.contains(platform::UpperCase(label->Name()))) {
-      try {
-        label->SetName("TEXT" + std::to_string(++form_.FTextCount));
-      } catch (const platform::EComponentError&) {
-      }
-    }
+    while (storedNames_.contains(platform::UpperCase(label->Name())))
+      label->SetName(NextCountedName(*form_.REPORT, "TEXT", form_.FTextCount, label));
   }
 
   void ReadChildren(TWinControl* container, const std::string& section) {

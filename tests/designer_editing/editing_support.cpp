@@ -1,5 +1,9 @@
 #include "tests/designer_editing/editing_support.h"
 
+#include <QTimer>
+
+#include "platform/ini/ini_file.h"
+
 namespace tessel_test {
 
 void EditingTest::TearDown() {
@@ -55,6 +59,55 @@ std::vector<std::string> EditingTest::SelectedNames() const {
   for (const auto& entry : const_cast<EditingTest*>(this)->program().SelectionList)
     names.push_back(entry ? entry->Name() : "<freed>");
   return names;
+}
+
+void EditingTest::CopyObject(platform::TControl* object) {
+  form().Copy1Click(nullptr);
+  PlainClick(object);
+}
+
+void EditingTest::CutObject(platform::TControl* object) {
+  QTimer::singleShot(0, [this, object] { PlainClick(object); });
+  form().Cut1Click(nullptr);
+}
+
+platform::TControl* EditingTest::PasteInto(platform::TWinControl* container, int x, int y) {
+  form().Paste1Click(nullptr);
+  container->MouseMove(0, x, y);
+  form().FNewObject = nullptr;
+  PlainClick(container, x, y);
+  platform::TControl* pasted = form().FNewObject;
+  return pasted && pasted->Parent() == container ? pasted : nullptr;
+}
+
+void EditingTest::SaveAs(const std::string& name) {
+  form().FFileName = WindowsPath(name);
+  form().Save1Click(nullptr);
+}
+
+void EditingTest::Reopen(const std::string& name) {
+  if (form().FModified) modals->Press("NotSavedForm", "Button2");
+  dialogs->ReplyFile(WindowsPath(name));
+  form().Open1Click(nullptr);
+}
+
+std::map<std::string, std::string> EditingTest::SavedSections(const std::string& name) const {
+  const platform::TIniFile file(folder() + "/" + name);
+  std::map<std::string, std::string> sections;
+  for (const std::string& section : file.ReadSections()) {
+    const bool entry = section.size() > 2 && section.starts_with("RC") &&
+                       section.find_first_not_of("0123456789", 2) == std::string::npos;
+    if (entry) sections.emplace(file.ReadString(section, "NAME", ""), section);
+  }
+  return sections;
+}
+
+void PasteSetting::SetUp() {
+  EditingTest::SetUp();
+  form().SetZoom(0);
+  outer_ = Region(form().REPORT, 10, 10, 700, 900);
+  source_ = Region(outer_, 20, 30, 300, 250);
+  target_ = Region(outer_, 350, 30, 300, 400);
 }
 
 }  // namespace tessel_test

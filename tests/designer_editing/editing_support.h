@@ -2,6 +2,10 @@
 // A design to edit: objects placed as the author places them, and the
 // mouse as the platform's dispatch delivers it (a handler's drag completes
 // the click at once).
+#include <map>
+#include <string>
+#include <vector>
+
 #include "designer/objects/image_region.h"
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
@@ -48,8 +52,33 @@ class EditingTest : public DesignerTest {
 
   std::vector<std::string> SelectedNames() const;
 
+  // Edit > Copy, then a click on the object.
+  void CopyObject(platform::TControl* object);
+  // Edit > Cut, with the click on the object that its wait takes.
+  void CutObject(platform::TControl* object);
+  // Edit > Paste, then a click at (x, y) of the container; the copy placed
+  // there, or null.
+  platform::TControl* PasteInto(platform::TWinControl* container, int x, int y);
+  // Save under a name of the scratch folder, and Open of it in a design
+  // closed without saving.
+  void SaveAs(const std::string& name);
+  void Reopen(const std::string& name);
+  // The objects of a saved template: each NAME with its section.
+  std::map<std::string, std::string> SavedSections(const std::string& name) const;
+
  private:
   platform::TRef<platform::TControl> dragged_;
+};
+
+// Where copies are made: a source region and a target region side by
+// side in an outer region, at zoom level 0.
+class PasteSetting : public EditingTest {
+ protected:
+  void SetUp() override;
+
+  designer::TRegion* outer_ = nullptr;
+  designer::TRegion* source_ = nullptr;
+  designer::TRegion* target_ = nullptr;
 };
 
 }  // namespace tessel_test

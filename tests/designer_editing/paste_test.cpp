@@ -3,41 +3,21 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QTimer>
 
 #include <set>
 
+#include "designer/dialogs/rtf_dir.h"
 #include "designer/editing/scratch_pad_form.h"
 #include "designer/editing/template_copy.h"
+#include "platform/ini/ini_file.h"
 #include "platform/text/ansi_text.h"
 #include "tests/designer_editing/editing_support.h"
 
 namespace tessel_test {
 namespace {
 
-class PasteTest : public EditingTest {
+class PasteTest : public PasteSetting {
  protected:
-  void SetUp() override {
-    EditingTest::SetUp();
-    form().SetZoom(0);
-    outer_ = Region(form().REPORT, 10, 10, 700, 900);
-    source_ = Region(outer_, 20, 30, 300, 250);
-    target_ = Region(outer_, 350, 30, 300, 400);
-  }
-  // Copy: the command, then a click on the object.
-  void CopyObject(platform::TControl* object) {
-    form().Copy1Click(nullptr);
-    PlainClick(object);
-  }
-  // Paste: the command, then a click at (x, y) of the container.
-  platform::TControl* PasteInto(platform::TWinControl* container, int x, int y) {
-    form().Paste1Click(nullptr);
-    container->MouseMove(0, x, y);
-    form().FNewObject = nullptr;
-    PlainClick(container, x, y);
-    platform::TControl* pasted = form().FNewObject;
-    return pasted && pasted->Parent() == container ? pasted : nullptr;
-  }
   // Every object of the design with its owner, depth first.
   void Walk(platform::TWinControl* container, std::vector<platform::TControl*>& found) {
     const int first = container == form().REPORT ? 0 : dynamic_cast<designer::TShapeRegion*>(container) ? 2 : 1;
@@ -48,10 +28,6 @@ class PasteTest : public EditingTest {
     }
   }
   std::string FragmentOf(platform::TControl* object) { return designer::TemplateTextOf(form(), object); }
-
-  designer::TRegion* outer_ = nullptr;
-  designer::TRegion* source_ = nullptr;
-  designer::TRegion* target_ = nullptr;
 };
 
 TEST_F(PasteTest, ACopyOfTEXT4WhileItExistsIsTEXT41ThenTEXT42) {
@@ -266,8 +242,7 @@ TEST_F(PasteTest, ACutObjectPastesAndNamesStayUniqueAfterUndo) {
   Variable(source_, 10, 40);
   Region(source_, 100, 100, 80, 80);
   // Cut the region, paste it twice, give the original back.
-  QTimer::singleShot(0, [this] { PlainClick(source_); });
-  form().Cut1Click(nullptr);
+  CutObject(source_);
   ASSERT_EQ(source_->Parent(), program().ScratchPadForm);
   ASSERT_NE(PasteInto(target_, 5, 5), nullptr);
   ASSERT_NE(PasteInto(outer_, 10, 400), nullptr);
@@ -285,8 +260,7 @@ TEST_F(PasteTest, ACutObjectPastesAndNamesStayUniqueAfterUndo) {
 
 TEST_F(PasteTest, TheClipboardTextOfACutIsItsTemplateFragment) {
   designer::TStyledLabel* text = Text(source_, 10, 10);
-  QTimer::singleShot(0, [this] { PlainClick(source_); });
-  form().Cut1Click(nullptr);
+  CutObject(source_);
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(data, nullptr);
   const std::string bytes = data->data("application/x-tessel-template").toStdString();
@@ -296,6 +270,42 @@ TEST_F(PasteTest, TheClipboardTextOfACutIsItsTemplateFragment) {
   EXPECT_NE(bytes.find("[Region2]\r\nRC2=LABEL\r\n"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("NAME=" + text->Name() + "\r\n"), std::string::npos);
   EXPECT_EQ(data->text().toStdString(), bytes);
+}
+
+
+TEST_F(PasteTest, ADirectTextRegionKeepsItsFolderAlsoInsideACopiedRegion) {
+  auto* richText = Place<designer::TRichTextRegion>(source_, designer::kModeRichText, 5, 130);
+  richText->FRichEdit->SetLines({"Dear customer,"});
+  program().CurrentObject = richText;
+  modals->On("RTFDir", [this](platform::TForm&) {
+    program().RTFDir->Edit1->SetText("D:\\Letters");
+    program().RTFDir->BitBtn1->Click();
+  });
+  form().FileLocation2Click(nullptr);
+  ASSERT_EQ(richText->FFileLocation, "D:\\Letters");
+  ASSERT_EQ(program().ReportStyle.RtfDirectory, "RTFS");
+
+  CopyObject(richText);
+  auto* copy = dynamic_cast<designer::TRichTextRegion*>(PasteInto(target_, 5, 5));
+  ASSERT_NE(copy, nullptr);
+  EXPECT_EQ(copy->FFileLocation, "D:\\Letters");
+  EXPECT_EQ(copy->FRichEdit->Lines(), richText->FRichEdit->Lines());
+  CopyObject(source_);
+  auto* regionCopy = dynamic_cast<designer::TRegion*>(PasteInto(outer_, 20, 400));
+  ASSERT_NE(regionCopy, nullptr);
+  ASSERT_EQ(regionCopy->ControlCount(), 2);
+  auto* heldCopy = dynamic_cast<designer::TRichTextRegion*>(regionCopy->Controls(1));
+  ASSERT_NE(heldCopy, nullptr);
+  EXPECT_EQ(heldCopy->FFileLocation, "D:\\Letters");
+
+  // The folder the template gets once the copy's text comes from a file.
+  WriteFileBytes(folder() + "/letter.txt", "Dear customer,\r\n");
+  program().CurrentObject = copy;
+  dialogs->ReplyFile(WindowsPath("letter.txt"));
+  form().FromFile1Click(nullptr);
+  SaveAs("letters.qnf");
+  const std::string section = SavedSections("letters.qnf").at(copy->Name());
+  EXPECT_EQ(platform::TIniFile(folder() + "/letters.qnf").ReadString(section, "FILELOCATION", ""), "D:\\Letters");
 }
 
 }  // namespace

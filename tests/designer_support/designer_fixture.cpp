@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -85,7 +86,10 @@ void DesignerTest::SetUp() {
   const std::filesystem::path base = std::filesystem::temp_directory_path() / "tessel-designer-tests";
   // A folder of this run's own: the same test may run in two builds at once.
   std::filesystem::create_directories(base);
-  std::string pattern = (base / (std::string(info->test_suite_name()) + "." + info->name() + "-XXXXXX")).string();
+  // Parameterised tests have slashes in their names.
+  std::string testName = std::string(info->test_suite_name()) + "." + info->name();
+  std::replace(testName.begin(), testName.end(), '/', '.');
+  std::string pattern = (base / (testName + "-XXXXXX")).string();
   ASSERT_NE(::mkdtemp(pattern.data()), nullptr) << pattern;
   const std::filesystem::path path = pattern;
   // Readable by others, as a folder made the usual way: some tests act as
