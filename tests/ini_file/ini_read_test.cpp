@@ -45,29 +45,25 @@ TEST_F(IniFileTest, BlanksAroundNamesAndValuesAndOneQuotePairAreDropped) {
 }
 
 TEST_F(IniFileTest, SingleQuotesCountAsQuotesWhenOnePairEnclosesTheValue) {
-  const TIniFile ini(WriteFile("t.qnf",
-                               "[S]\n"
-                               "SINGLE='Total'\n"
-                               "PADDED=  ' in '  \n"
-                               "NESTED=\"'kept'\"\n"
-                               "INNER='\"kept\"'\n"
-                               "MIXED='open\"\n"
-                               "OTHER=\"open'\n"
-                               "LONE='\n"
-                               "EMPTY=''\n"
-                               "MIDDLE=it's 'x' and 'y'\n"
-                               "ENDS='a' b'\n"));
-  EXPECT_EQ(ini.ReadString("S", "SINGLE", ""), "Total");
-  EXPECT_EQ(ini.ReadString("S", "PADDED", ""), " in ");
-  EXPECT_EQ(ini.ReadString("S", "NESTED", ""), "'kept'");
-  EXPECT_EQ(ini.ReadString("S", "INNER", ""), "\"kept\"");
-  EXPECT_EQ(ini.ReadString("S", "MIXED", ""), "'open\"");
-  EXPECT_EQ(ini.ReadString("S", "OTHER", ""), "\"open'");
-  EXPECT_EQ(ini.ReadString("S", "LONE", ""), "'");
-  EXPECT_EQ(ini.ReadString("S", "EMPTY", "dflt"), "");
-  EXPECT_EQ(ini.ReadString("S", "MIDDLE", ""), "it's 'x' and 'y'");
-  // The first and last characters decide, whatever stands between them.
-  EXPECT_EQ(ini.ReadString("S", "ENDS", ""), "a' b");
+  // As the file holds it, and as it reads.
+  const std::vector<std::pair<std::string, std::string>> values = {
+      {"'Total'", "Total"},
+      {"  ' in '  ", " in "},
+      {"\"'kept'\"", "'kept'"},
+      {"'\"kept\"'", "\"kept\""},
+      {"'open\"", "'open\""},
+      {"\"open'", "\"open'"},
+      {"'", "'"},
+      {"''", ""},
+      {"it's 'x' and 'y'", "it's 'x' and 'y'"},
+      // The first and last characters decide, whatever stands between them.
+      {"'a' b'", "a' b"},
+  };
+  std::string text = "[S]\n";
+  for (std::size_t i = 0; i < values.size(); ++i) text += "K" + std::to_string(i) + "=" + values[i].first + "\n";
+  const TIniFile ini(WriteFile("t.qnf", text));
+  for (std::size_t i = 0; i < values.size(); ++i)
+    EXPECT_EQ(ini.ReadString("S", "K" + std::to_string(i), "dflt"), values[i].second) << values[i].first;
 }
 
 TEST_F(IniFileTest, LinesEndAtCrLfLfOrCrAlone) {
