@@ -396,7 +396,7 @@ bool TIniFile::Flush() const {
 std::string SettledIniValue(std::string_view value) {
   const std::string oneLine = WithoutLineBreaks(value);
   std::string_view settled = oneLine;
-  for (std::string_view peeled = AsRead(settled); peeled != settled; peeled = AsRead(settled)) settled = peeled;
+  while (AsRead(settled) != settled) settled = AsRead(settled);
   return std::string(settled);
 }
 
