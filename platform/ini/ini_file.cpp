@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <unordered_map>
 #include <utility>
@@ -27,10 +28,18 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+// The private-profile functions drop one pair of quotes, single or double,
+// that opens and closes the whole value; a value opened by one kind and
+// closed by the other keeps both.
 std::string_view Unquote(std::string_view value) {
-  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') return value.substr(1, value.size() - 2);
+  if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front())
+    return value.substr(1, value.size() - 2);
   return value;
 }
+
+std::string_view AsRead(std::string_view written) { return Unquote(Trim(written)); }
 
 bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
 
@@ -42,28 +51,16 @@ struct Entry {
   std::string value;
 };
 
-// A line as it is read: a carriage return that does not end it counts as a
-// blank, as a write would have put it. Every value is then one line, and a
-// value read from a file is written and read back unchanged (a label whose
-// text held one showed two lines and saved one).
-std::string AsOneLine(std::string_view raw) {
-  std::string line(raw);
-  for (char& c : line)
-    if (c == '\r') c = ' ';
-  return line;
-}
-
 Entry ParseEntry(std::string raw) {
   Entry entry;
-  const std::string line = AsOneLine(raw);
-  const std::string_view body = Trim(line);
+  const std::string_view body = Trim(raw);
   const std::size_t equals = body.find('=');
   if (!body.empty() && body.front() != ';' && equals != std::string_view::npos) {
     const std::string_view key = Trim(body.substr(0, equals));
     if (!key.empty()) {
       entry.isKey = true;
       entry.key = std::string(key);
-      entry.value = std::string(Unquote(Trim(body.substr(equals + 1))));
+      entry.value = std::string(AsRead(body.substr(equals + 1)));
     }
   }
   entry.raw = std::move(raw);
@@ -75,7 +72,7 @@ Entry MakeKeyEntry(std::string_view key, std::string_view value) {
   entry.raw = std::string(key) + "=" + std::string(value);
   entry.isKey = true;
   entry.key = std::string(key);
-  entry.value = std::string(Unquote(Trim(value)));
+  entry.value = std::string(AsRead(value));
   return entry;
 }
 
@@ -91,10 +88,22 @@ bool ParseSectionHeader(std::string_view raw, std::string& name) {
   return true;
 }
 
-std::string ValueWithoutLineBreaks(std::string_view value) {
+// A line break would end the line there (a CR alone too): each becomes a
+// blank.
+std::string WithoutLineBreaks(std::string_view value) {
   std::string out(value);
   for (char& c : out)
     if (c == '\r' || c == '\n') c = ' ';
+  return out;
+}
+
+// The value as it goes into the file, so that it reads back as it was given
+// but for its line breaks: a value that reading would change (blanks at its
+// ends, or a pair of quotes around it, such as a label text 'Total' that
+// the author typed) is put in double quotes, which reading drops again.
+std::string ValueAsWritten(std::string_view value) {
+  std::string out = WithoutLineBreaks(value);
+  if (AsRead(out) != out) out = '"' + out + '"';
   return out;
 }
 
@@ -218,16 +227,23 @@ struct TIniFile::Content {
     for (std::size_t i = 0; i < sections.size(); ++i) firstSection.emplace(sections[i].name, i);
   }
 
+  // A line ends at CR LF, LF or CR alone, as with the private-profile
+  // functions: files from old Mac editors end their lines in CR alone.
   void Parse(const std::string& bytes) {
+    // The next CR and the next LF, each searched for again only once the
+    // lines have passed it, so that a file without one of them is not
+    // searched through for it at every line.
+    std::size_t nextCr = bytes.find('\r');
+    std::size_t nextLf = bytes.find('\n');
     std::size_t start = 0;
     while (start < bytes.size()) {
-      std::size_t end = bytes.find('\n', start);
-      if (end == std::string::npos) end = bytes.size();
+      if (nextCr < start) nextCr = bytes.find('\r', start);
+      if (nextLf < start) nextLf = bytes.find('\n', start);
+      const std::size_t end = std::min({nextCr, nextLf, bytes.size()});
       std::string raw = bytes.substr(start, end - start);
-      if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-      start = end + 1;
+      start = end + (end == nextCr && nextLf == end + 1 ? 2 : 1);
       std::string name;
-      if (ParseSectionHeader(AsOneLine(raw), name)) {
+      if (ParseSectionHeader(raw, name)) {
         Append(std::move(name), std::move(raw));
       } else if (sections.empty()) {
         preamble.push_back(ParseEntry(std::move(raw)));
@@ -320,16 +336,16 @@ bool TIniFile::WriteString(std::string_view section, std::string_view key, std::
   if (keyName.empty() || HasLineBreak(keyName) || keyName.find('=') != std::string_view::npos ||
       keyName.front() == '[' || keyName.front() == ';')
     return false;
-  const std::string oneLine = ValueWithoutLineBreaks(value);
+  const std::string written = ValueAsWritten(value);
 
   Content::Section* found = content_->Find(sectionName);
   if (!found) {
     found = &content_->Append(std::string(sectionName), "[" + std::string(sectionName) + "]");
   }
   if (Entry* entry = found->FindKey(keyName)) {
-    *entry = MakeKeyEntry(entry->key, oneLine);
+    *entry = MakeKeyEntry(entry->key, written);
   } else {
-    found->InsertKey(MakeKeyEntry(keyName, oneLine));
+    found->InsertKey(MakeKeyEntry(keyName, written));
   }
   return Flush();
 }
@@ -367,11 +383,10 @@ bool TIniFile::Flush() const {
 }
 
 std::string SettledIniValue(std::string_view value) {
-  for (;;) {
-    const std::string_view peeled = Unquote(Trim(value));
-    if (peeled == value) return std::string(value);
-    value = peeled;
-  }
+  const std::string oneLine = WithoutLineBreaks(value);
+  std::string_view settled = oneLine;
+  while (AsRead(settled) != settled) settled = AsRead(settled);
+  return std::string(settled);
 }
 
 }  // namespace platform

@@ -2,8 +2,8 @@
 // TIniFile: an INI file with the rules of the Windows private-profile
 // functions, which templates were written under:
 //  - section and key names match without regard to (ASCII) case;
-//  - blanks around names and values are dropped, and one pair of double
-//    quotes enclosing a whole value is removed on reading;
+//  - blanks around names and values are dropped, and one pair of single or
+//    double quotes enclosing a whole value is removed on reading;
 //  - a value reads as at most 1023 characters (the 1024-byte buffer);
 //  - ReadSection gives every key name of the section in file order (the
 //    original cut the list at 8192 bytes and so dropped children of large
@@ -13,15 +13,17 @@
 //  - a write replaces a value in place, appends a new key at the end of its
 //    section and a new section at the end of the file; an empty value is
 //    written as "KEY=";
-//  - CRLF and LF files are read; CRLF is written. A carriage return inside
-//    a line reads as a blank, as a write puts it.
+//  - a line ends at CR LF, LF or CR alone; CRLF is written.
 // Text is Windows-1252 bytes, unchanged. Where a section or key occurs twice
 // the first one answers, as with the private-profile functions; ReadSection
 // still lists every key line of that first section. Lines without "=" and
 // comment lines (";") are no keys. SectionExists is true, as in the class
 // library, only for a section that holds at least one key. A write whose
-// section or key name would break the file's lines is refused (false); line
-// breaks inside a value are written as blanks.
+// section or key name would break the file's lines is refused (false). A
+// written value reads back as it was given, cut at 1023 characters, except
+// that line breaks inside it are written as blanks: one that reading would
+// change (blanks at its ends, a pair of quotes around it) is written in
+// double quotes.
 //
 // The designer saves a template as a whole: it opens the file NewInMemory,
 // writes every key, and calls UpdateFile once, which leaves the old file in
@@ -80,10 +82,10 @@ class TIniFile {
   std::unique_ptr<Content> content_;
 };
 
-// A value as the files finally hold it: each read drops blanks around a
-// value and one pair of quotes around it, and a write puts back what was
-// read, so each round of saving and opening peels one more layer off a
-// value such as ""x"" until none is left.
+// A value as any file gives it back, whoever wrote it: line breaks as the
+// blanks a write makes of them, and the blanks and quote pairs around it
+// peeled as reading peels them, again and again until none is left
+// (""x"" and " 'x' " give x). Style names are kept so, typed or read.
 std::string SettledIniValue(std::string_view value);
 
 }  // namespace platform

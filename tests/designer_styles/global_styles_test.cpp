@@ -104,18 +104,20 @@ TEST_F(GlobalStylesTest, AReadOnlyGlobalStyleFileIsNotWritten) {
 TEST_F(GlobalStylesTest, ATypedNameIsKeptAsTheFilesGiveItBack) {
   AddStyle("  Heading ", kHeadingFont);
   AddStyle("\"Quoted\"", kBodyFont);
-  EXPECT_EQ(StyleNames(), (std::vector<std::string>{"DEFAULTSTYLE", "Heading", "Quoted"}));
+  AddStyle(" 'Single' ", kBodyFont);
+  AddStyle("Two\r\nLines\r", kBodyFont);
+  EXPECT_EQ(StyleNames(), (std::vector<std::string>{"DEFAULTSTYLE", "Heading", "Quoted", "Single", "Two  Lines"}));
   for (int round = 0; round < 2; ++round) {
-    form().MakeStyleGlobal1->Items(1)->Click();
-    form().MakeStyleGlobal1->Items(2)->Click();
+    for (int style = 1; style <= 4; ++style) form().MakeStyleGlobal1->Items(style)->Click();
   }
   const std::string text = ReadFileBytes(GlobalFile());
-  EXPECT_EQ(text.substr(0, text.find("[GS0]")), "[STYLES]\r\nGS0=LABELSTYLE\r\nGS1=LABELSTYLE\r\n");
-  EXPECT_NE(text.find("STYLENAME=Heading\r\n"), std::string::npos);
-  EXPECT_NE(text.find("STYLENAME=Quoted\r\n"), std::string::npos);
+  EXPECT_EQ(text.substr(0, text.find("[GS0]")),
+            "[STYLES]\r\nGS0=LABELSTYLE\r\nGS1=LABELSTYLE\r\nGS2=LABELSTYLE\r\nGS3=LABELSTYLE\r\n");
+  for (const char* name : {"Heading", "Quoted", "Single", "Two  Lines"})
+    EXPECT_NE(text.find("STYLENAME=" + std::string(name) + "\r\n"), std::string::npos) << name;
   // A name the file would give back as no name cannot be confirmed.
   designer::TStyleForm& dialog = *program().StyleForm;
-  for (const char* blank : {"   ", "\"\"", "\" \""}) {
+  for (const char* blank : {"   ", "\"\"", "\" \"", "''", "\r\n", "' \r'"}) {
     dialog.Edit1->SetText(blank);
     EXPECT_FALSE(dialog.BitBtn1->Enabled()) << blank;
   }
@@ -316,6 +318,29 @@ TEST_F(GlobalStylesTest, KeysNameTheirSectionsAndMissingOnesReadEmptyAndAreNotIm
   Import({1});
   EXPECT_EQ(dialogs->Messages().back(), "A style without a name was not imported.");
   EXPECT_EQ(form().FStyleCount, 2);
+}
+
+// Fault mended: a global style file whose lines end in CR alone read as
+// one line, so it showed no style and a write lost what it held.
+TEST_F(GlobalStylesTest, AFileWhoseLinesEndInCrAloneIsReadLineByLine) {
+  WriteFileBytes(GlobalFile(),
+                 "[STYLES]\rGS0=LABELSTYLE\rGS1=LABELSTYLE\r"
+                 "[GS0]\rSTYLENAME='Heading'\rSTYLE=5\rSIZE=14\rCOLOR=255\rNAME=Times New Roman\rALIGNMENT=LEFT\r"
+                 "[GS1]\rSTYLENAME=Body\rSTYLE=2\rSIZE=10\rCOLOR=0\rNAME=\"Courier New\"\rALIGNMENT=\r");
+  Import({0, 1});
+  EXPECT_EQ(*program().StyleList.at(1), (TStyleRecord{0, "Heading", 5, 14, 255, "Times New Roman", "LEFT"}));
+  EXPECT_EQ(*program().StyleList.at(2), (TStyleRecord{0, "Body", 2, 10, 0, "Courier New", ""}));
+  ExpectMenus({"DEFAULTSTYLE", "Heading", "Body"});
+  // Both names are found in the file; a new one is appended after them.
+  AddStyle("Note", kBodyFont);
+  for (int style = 1; style <= 3; ++style) form().MakeStyleGlobal1->Items(style)->Click();
+  EXPECT_EQ(ReadFileBytes(GlobalFile()),
+            "[STYLES]\r\nGS0=LABELSTYLE\r\nGS1=LABELSTYLE\r\nGS2=LABELSTYLE\r\n"
+            "[GS0]\r\nSTYLENAME='Heading'\r\nSTYLE=5\r\nSIZE=14\r\nCOLOR=255\r\nNAME=Times New Roman\r\n"
+            "ALIGNMENT=LEFT\r\n"
+            "[GS1]\r\nSTYLENAME=Body\r\nSTYLE=2\r\nSIZE=10\r\nCOLOR=0\r\nNAME=\"Courier New\"\r\nALIGNMENT=\r\n"
+            "[GS2]\r\nSTYLENAME=Note\r\nSTYLE=2\r\nSIZE=10\r\nCOLOR=-16777208\r\nNAME=Courier New\r\nALIGNMENT=\r\n");
+  EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(GlobalStylesTest, AMissingFileShowsNothingAndStaysMissing) {

@@ -139,5 +139,41 @@ TEST_F(EndToEnd, TheEnginePrintsTheSavedDesignWhereItWasPlaced) {
   EXPECT_EQ(redPixels(five), 0);
 }
 
+// The engine prints a text as the designer shows it, quotes included,
+// and a CR-only template as its CR LF twin.
+TEST_F(EndToEnd, TextsInQuotesPrintAsTheDesignerShowsThem) {
+  if (!std::filesystem::exists(ENGINE_LIBRARY_PATH)) GTEST_SKIP() << "the engine is not built";
+  TForm1& f = form();
+  modals->Press("ReportStyleForm", "BitBtn1");
+  f.Blank1Click(nullptr);
+  designer::TRegion* body = Fixed(f.REPORT, 50, 50);
+  ASSERT_NE(body, nullptr);
+  const std::vector<std::string> texts = {"'Total'", "\"Sum\"", "'Half\""};
+  for (std::size_t i = 0; i < texts.size(); ++i) Text(body, 20, 10 + 40 * static_cast<int>(i))->SetCaption(texts[i]);
+  SaveAs("quotes.qnf");
+  ASSERT_TRUE(Errors().empty());
+
+  // The same file with its lines ended by CR alone prints the same.
+  std::string crOnly;
+  for (char c : Bytes("quotes.qnf"))
+    if (c != '\n') crOnly += c;
+  for (const std::string& bytes : {Bytes("quotes.qnf"), crOnly}) {
+    host_test::ScratchFolder scratch;
+    scratch.Write("quotes.qnf", bytes);
+    const std::filesystem::path script = scratch.Write(
+        "quotes.txt", "zBxCreateReport(fileLocation^\"quotes.qnf\")\nzBxPrintReport()\nzBxFreeReport()\n");
+    const std::string pdf = (scratch.Path() / "quotes.pdf").string();
+    const host_test::HostRun run =
+        host_test::RunProgram(scratch, {ZBX_HOST_PATH, ENGINE_LIBRARY_PATH, script.string()}, {"ZBX_PRINT_TO=" + pdf});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("Tessel: "), std::string::npos) << run.err;
+    std::vector<std::string> lines;
+    std::istringstream printed(CommandOutput("pdftotext -f 1 -l 1 -raw '" + pdf + "' - 2>/dev/null"));
+    for (std::string line; std::getline(printed, line);)
+      if (line.find_first_not_of(" \f") != std::string::npos) lines.push_back(line.substr(line.find_first_not_of(" \f")));
+    EXPECT_EQ(lines, texts);
+  }
+}
+
 }  // namespace
 }  // namespace tessel_test

@@ -44,23 +44,60 @@ TEST_F(IniFileTest, BlanksAroundNamesAndValuesAndOneQuotePairAreDropped) {
   EXPECT_EQ(ini.ReadString("RC1", "TAB", ""), "v");
 }
 
-TEST_F(IniFileTest, CrLfAndLfFilesReadAlike) {
-  const std::string body = "[A]|K1=one|K2=two||[B]|K=b|";
-  std::string crlf, lf;
+TEST_F(IniFileTest, SingleQuotesCountAsQuotesWhenOnePairEnclosesTheValue) {
+  // As the file holds it, and as it reads.
+  const std::vector<std::pair<std::string, std::string>> values = {
+      {"'Total'", "Total"},
+      {"  ' in '  ", " in "},
+      {"\"'kept'\"", "'kept'"},
+      {"'\"kept\"'", "\"kept\""},
+      {"'open\"", "'open\""},
+      {"\"open'", "\"open'"},
+      {"'", "'"},
+      {"''", ""},
+      {"it's 'x' and 'y'", "it's 'x' and 'y'"},
+      // The first and last characters decide, whatever stands between them.
+      {"'a' b'", "a' b"},
+  };
+  std::string text = "[S]\n";
+  for (std::size_t i = 0; i < values.size(); ++i) text += "K" + std::to_string(i) + "=" + values[i].first + "\n";
+  const TIniFile ini(WriteFile("t.qnf", text));
+  for (std::size_t i = 0; i < values.size(); ++i)
+    EXPECT_EQ(ini.ReadString("S", "K" + std::to_string(i), "dflt"), values[i].second) << values[i].first;
+}
+
+TEST_F(IniFileTest, LinesEndAtCrLfLfOrCrAlone) {
+  const std::string body = "[A]|K1=one|K2='two'||[B]|K=b|";
+  std::string crlf, lf, cr;
   for (char c : body) {
     crlf += c == '|' ? std::string("\r\n") : std::string(1, c);
     lf += c == '|' ? std::string("\n") : std::string(1, c);
+    cr += c == '|' ? std::string("\r") : std::string(1, c);
   }
   const TIniFile a(WriteFile("crlf.qnf", crlf));
   const TIniFile b(WriteFile("lf.qnf", lf));
-  for (const TIniFile* ini : {&a, &b}) {
-    EXPECT_EQ(ini->ReadSection("A"), (Keys{"K1", "K2"}));
-    EXPECT_EQ(ini->ReadString("A", "K2", ""), "two");
-    EXPECT_EQ(ini->ReadString("B", "K", ""), "b");
+  const TIniFile c(WriteFile("cr.qnf", cr));
+  for (const TIniFile* ini : {&a, &b, &c}) {
+    EXPECT_EQ(ini->ReadSections(), (Keys{"A", "B"})) << ini->FileName();
+    EXPECT_EQ(ini->ReadSection("A"), (Keys{"K1", "K2"})) << ini->FileName();
+    EXPECT_EQ(ini->ReadString("A", "K1", ""), "one") << ini->FileName();
+    EXPECT_EQ(ini->ReadString("A", "K2", ""), "two") << ini->FileName();
+    EXPECT_EQ(ini->ReadString("B", "K", ""), "b") << ini->FileName();
   }
+  // All three in one file; LF CR is two line ends, so an empty line.
+  const TIniFile mixed(WriteFile("mixed.qnf", "[A]\rK1=one\nK2=two\r\nK3=three\n\rK4=four\r\r[B]\rK=b"));
+  EXPECT_EQ(mixed.ReadSection("A"), (Keys{"K1", "K2", "K3", "K4"}));
+  EXPECT_EQ(mixed.ReadString("A", "K2", ""), "two");
+  EXPECT_EQ(mixed.ReadString("A", "K4", ""), "four");
+  EXPECT_EQ(mixed.ReadString("B", "K", ""), "b");
+  // A value never holds a line end: what follows a CR is a line of its own.
+  const TIniFile split(WriteFile("split.qnf", "[A]\r\nTEXT=two\rlines\r\nNEXT=x=y\rK=v\r\n"));
+  EXPECT_EQ(split.ReadSection("A"), (Keys{"TEXT", "NEXT", "K"}));
+  EXPECT_EQ(split.ReadString("A", "TEXT", ""), "two");
+  EXPECT_EQ(split.ReadString("A", "NEXT", ""), "x=y");
   // A last line without any line end still counts.
-  const TIniFile c(WriteFile("open.qnf", "[A]\r\nK=end"));
-  EXPECT_EQ(c.ReadString("A", "K", ""), "end");
+  const TIniFile open(WriteFile("open.qnf", "[A]\r\nK=end"));
+  EXPECT_EQ(open.ReadString("A", "K", ""), "end");
 }
 
 TEST_F(IniFileTest, ValuesAreCutAt1023Characters) {

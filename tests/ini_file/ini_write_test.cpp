@@ -98,4 +98,47 @@ TEST_F(IniFileTest, WrittenValuesReadBackTheSame) {
   EXPECT_EQ(back.ReadInteger("S", "MIN", 0), INT32_MIN);
 }
 
+TEST_F(IniFileTest, AValueReadingWouldChangeIsWrittenInDoubleQuotes) {
+  struct Case {
+    std::string given, inFile, readBack;
+  };
+  const std::vector<Case> cases = {
+      {"'Total'", "\"'Total'\"", "'Total'"},
+      {"\"Total\"", "\"\"Total\"\"", "\"Total\""},
+      {" x ", "\" x \"", " x "},
+      {"\"\"", "\"\"\"\"", "\"\""},
+      {"'", "'", "'"},
+      {"'open\"", "'open\"", "'open\""},
+      {"it's 'x'", "it's 'x'", "it's 'x'"},
+      // A line break becomes a blank, and then the value is one reading
+      // would change.
+      {"a\rb", "a b", "a b"},
+      {"line\r\n", "\"line  \"", "line  "},
+      {"", "", ""},
+  };
+  const std::string path = PathOf("t.qnf");
+  std::string expectedFile = "[S]\r\n";
+  {
+    TIniFile ini(path);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+      const std::string key = "K" + std::to_string(i);
+      EXPECT_TRUE(ini.WriteString("S", key, cases[i].given));
+      EXPECT_EQ(ini.ReadString("S", key, "dflt"), cases[i].readBack) << cases[i].given;
+      expectedFile += key + "=" + cases[i].inFile + "\r\n";
+    }
+  }
+  EXPECT_EQ(ReadFile(path), expectedFile);
+  const TIniFile back(path);
+  for (std::size_t i = 0; i < cases.size(); ++i)
+    EXPECT_EQ(back.ReadString("S", "K" + std::to_string(i), "dflt"), cases[i].readBack) << cases[i].given;
+}
+
+TEST_F(IniFileTest, ACrOnlyFileIsWrittenBackWithCrLf) {
+  const std::string path = WriteFile("t.qnf", "[A]\rK=1\r; note\r[B]\rX='y'\r");
+  TIniFile ini(path);
+  EXPECT_TRUE(ini.WriteString("A", "NEW", "v"));
+  EXPECT_EQ(ReadFile(path), "[A]\r\nK=1\r\nNEW=v\r\n; note\r\n[B]\r\nX='y'\r\n");
+  EXPECT_EQ(ini.ReadString("B", "X", ""), "y");
+}
+
 }  // namespace

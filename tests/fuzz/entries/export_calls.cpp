@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/zbx_qn.h"
+#include "platform/ini/ini_file.h"
 #include "tests/fuzz/entries/preview_walk.h"
 #include "tests/fuzz/entries/quiet_engine.h"
 
@@ -26,7 +27,7 @@ constexpr int32_t kTellingIntegers[] = {0,       1,       2,         -1,      50
                                         INT_MAX, INT_MIN, INT_MAX / 2, 0x7FFF, -0x8000};
 
 std::string Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   return std::string(text);
@@ -43,14 +44,15 @@ std::vector<std::string> NamesInTemplate(std::string_view text) {
   std::vector<std::string> names;
   std::set<std::string> seen;
   while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
+    // Lines end as the reader ends them: at CR, LF or both.
+    const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
     const std::string_view line = text.substr(0, end);
     text.remove_prefix(std::min(end + 1, text.size()));
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;
     const std::string key = Trimmed(line.substr(0, equals));
     if (!KeyIs(key, "NAME") && !KeyIs(key, "STYLENAME")) continue;
-    std::string value = Trimmed(line.substr(equals + 1));
+    std::string value = platform::SettledIniValue(line.substr(equals + 1));
     if (seen.insert(value).second) names.push_back(std::move(value));
   }
   return names;
