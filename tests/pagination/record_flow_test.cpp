@@ -45,6 +45,12 @@ class ListingLayout : public LayoutTest {
   static Lines Record(int32_t top) {
     return {"Rows " + Rect(50, top, 850, top + 100), "Cell " + Rect(60, top + 10, 160, top + 30)};
   }
+  // The start of page 1 when the host entered the title with a value.
+  static Lines PageUnderEnteredTitle() {
+    return {"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050),
+            "Head " + Rect(50, 50, 850, 100), "HeadText " + Rect(60, 60, 260, 80),
+            "HeadVar " + Rect(350, 60, 450, 80)};
+  }
   static void Append(Lines& lines, const Lines& more) {
     lines.insert(lines.end(), more.begin(), more.end());
   }
@@ -102,9 +108,7 @@ TEST_F(ListingLayout, TitleEnteredByTheHostIsPlacedOnceAtItsContainer) {
   AddRows(20);
   Layout();
   ASSERT_EQ(PageCount(), 3u);
-  Lines page1{"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050),
-              "Head " + Rect(50, 50, 850, 100), "HeadText " + Rect(60, 60, 260, 80),
-              "HeadVar " + Rect(350, 60, 450, 80)};
+  Lines page1 = PageUnderEnteredTitle();
   for (int k = 0; k < 9; ++k) Append(page1, Record(100 + 100 * k));
   EXPECT_EQ(Page(1), page1);
   // The title rectangle is the template's from the start, so the caption
@@ -120,9 +124,7 @@ TEST_F(ListingLayout, SecondTitleEnteredIsLeftOutWithItsCause) {
   AddRows(2);
   Layout();
   ASSERT_EQ(PageCount(), 1u);
-  Lines page1{"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050),
-              "Head " + Rect(50, 50, 850, 100), "HeadText " + Rect(60, 60, 260, 80),
-              "HeadVar " + Rect(350, 60, 450, 80)};
+  Lines page1 = PageUnderEnteredTitle();
   Append(page1, Record(100));
   Append(page1, Record(200));
   EXPECT_EQ(Page(1), page1);
