@@ -647,11 +647,12 @@ void PaginationRun::ReportLeftOutContent() {
     ShowMessage(SkippedTitleMessage(leftOut.skippedTitle->item->Name));
   }
   // Data on no page is what the page cap (which has said so already) or a
-  // break at the top level cut off.
-  const bool brokenOff = leftOut.onNoPage && !pageCapReached_ && brokenOffBy_ != nullptr;
-  if (brokenOff) ShowMessage(BrokenOffMessage(brokenOffBy_->Name));
-  const bool didNotFit = leftOut.onNoPage && !pageCapReached_ && brokenOffBy_ == nullptr;
-  if (didNotFit || leftOut.beyondPaper) ShowMessage(kLeftOutMessage);
+  // break at the top level cut off, or else what found no room.
+  const bool unexplained = leftOut.onNoPage && !pageCapReached_;
+  if (unexplained && brokenOffBy_ != nullptr) ShowMessage(BrokenOffMessage(brokenOffBy_->Name));
+  if ((unexplained && brokenOffBy_ == nullptr) || leftOut.beyondPaper) {
+    ShowMessage(kLeftOutMessage);
+  }
 }
 
 }  // namespace
