@@ -77,7 +77,7 @@ void InstanceListProgress::Refresh(size_t index, bool allKinds, const Measure& m
     counted_[index] = 1;
     recordHeights_ += heights_[index];
     ++recordCount_;
-  } else if (kind == kFixedRegion || allKinds) {
+  } else if (kind == kFixedRegion || kind == kShapeRegion || allKinds) {
     measure(entry);
   }
 }

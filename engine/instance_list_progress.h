@@ -31,9 +31,11 @@ class InstanceListProgress {
   void MarkTouched(size_t index);
 
   // Measures again what may have changed since the last call (every entry
-  // on the first call): unplaced fixed and repeat instances, or every
-  // unplaced region instance with allKinds. Untouched instances measure the
-  // same as before, so their last heights stand.
+  // on the first call): unplaced fixed, shape and repeat instances, or every
+  // unplaced region instance with allKinds. Records nested in a shape flow
+  // onto new pages as those in a fixed region do, so they need their true
+  // height; a title is printed on one page only. Untouched instances measure
+  // the same as before, so their last heights stand.
   void Remeasure(bool allKinds, const Measure& measure);
   int64_t UnplacedRecordHeights() const { return recordHeights_; }
   size_t UnplacedRecordCount() const { return recordCount_; }

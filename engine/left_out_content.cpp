@@ -8,40 +8,80 @@ namespace {
 
 using PlacedEntries = std::vector<const TInstancePair*>;
 
-// Fixed and shape regions are never placed themselves (their frames come
-// from the template); what they hold is.
-bool AllOnPages(const InstanceList& list, const PlacedEntries& placed) {
-  const auto onAPage = [&placed](const TInstancePair& entry) {
-    return std::binary_search(placed.begin(), placed.end(), &entry);
-  };
-  for (const auto& entry : list) {
-    const uint8_t kind = entry->item->ItemType;
-    if (entry->region && IsContainer(kind)) {
-      const bool placesItself = kind == kRepeatRegion || kind == kTitleRegion;
-      if (placesItself && !onAPage(*entry)) return false;
-      if (!AllOnPages(entry->region->children, placed)) return false;
-    } else if (entry->value &&
-               (kind == kVariable || kind == kImageRegion || kind == kRichTextRegion)) {
-      if (!onAPage(*entry)) return false;
+bool IsValueKind(uint8_t kind) {
+  return kind == kVariable || kind == kImageRegion || kind == kRichTextRegion;
+}
+
+// Drawn from its rectangle, a value shows whole only inside the paper.
+bool OnPaper(const platform::TRect& rect, const platform::TRect& paper) {
+  return std::min(rect.Left, rect.Right) >= paper.Left &&
+         std::min(rect.Top, rect.Bottom) >= paper.Top &&
+         std::max(rect.Left, rect.Right) <= paper.Right &&
+         std::max(rect.Top, rect.Bottom) <= paper.Bottom;
+}
+
+class LeftOutSearch {
+ public:
+  LeftOutSearch(const TPageList& pages, const platform::TRect& paper,
+                const std::unordered_set<const TInstancePair*>& skippedTitles)
+      : skippedTitles_(skippedTitles) {
+    size_t count = 0;
+    for (size_t page = 1; page < pages.size(); ++page) count += pages[page]->size();
+    placed_.reserve(count);
+    for (size_t page = 1; page < pages.size(); ++page) {
+      for (const auto& item : *pages[page]) {
+        if (item->ownedEntry) continue;
+        if (IsValueKind(item->entry->item->ItemType) && !OnPaper(item->rect, paper)) {
+          found_.beyondPaper = true;
+        }
+        placed_.push_back(item->entry);
+      }
+    }
+    std::sort(placed_.begin(), placed_.end());
+  }
+
+  // Fixed and shape regions are never placed themselves (their frames come
+  // from the template); what they hold is.
+  void Search(const InstanceList& list) {
+    for (const auto& entry : list) {
+      const uint8_t kind = entry->item->ItemType;
+      if (entry->region && IsContainer(kind)) {
+        const bool placesItself = kind == kRepeatRegion || kind == kTitleRegion;
+        if (placesItself && !OnAPage(*entry)) {
+          if (kind == kTitleRegion && skippedTitles_.contains(entry.get())) {
+            if (found_.skippedTitle == nullptr) found_.skippedTitle = entry.get();
+          } else {
+            found_.onNoPage = true;
+          }
+          continue;
+        }
+        Search(entry->region->children);
+      } else if (entry->value && IsValueKind(kind) && !OnAPage(*entry)) {
+        found_.onNoPage = true;
+      }
     }
   }
-  return true;
-}
+
+  const LeftOutContent& Found() const { return found_; }
+
+ private:
+  bool OnAPage(const TInstancePair& entry) const {
+    return std::binary_search(placed_.begin(), placed_.end(), &entry);
+  }
+
+  const std::unordered_set<const TInstancePair*>& skippedTitles_;
+  PlacedEntries placed_;
+  LeftOutContent found_;
+};
 
 }  // namespace
 
-bool LeavesContentOut(const InstanceList& instances, const TPageList& pages) {
-  size_t count = 0;
-  for (size_t page = 1; page < pages.size(); ++page) count += pages[page]->size();
-  PlacedEntries placed;
-  placed.reserve(count);
-  for (size_t page = 1; page < pages.size(); ++page) {
-    for (const auto& item : *pages[page]) {
-      if (!item->ownedEntry) placed.push_back(item->entry);
-    }
-  }
-  std::sort(placed.begin(), placed.end());
-  return !AllOnPages(instances, placed);
+LeftOutContent FindLeftOutContent(const InstanceList& instances, const TPageList& pages,
+                                  const platform::TRect& paper,
+                                  const std::unordered_set<const TInstancePair*>& skippedTitles) {
+  LeftOutSearch search(pages, paper, skippedTitles);
+  search.Search(instances);
+  return search.Found();
 }
 
 }  // namespace engine

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -29,6 +30,18 @@ const std::string kPageCapMessage = "Tessel: The report has more than " +
                                     " pages; the pages after that were left out.";
 const std::string kLeftOutMessage =
     "Tessel: Some of the report's data did not fit on its pages and was left out.";
+
+std::string SkippedTitleMessage(const std::string& titleName) {
+  return "Tessel: Title region \"" + titleName +
+         "\" was entered where a title is printed already; only the first title is printed, and "
+         "the data of this one was left out.";
+}
+
+std::string BrokenOffMessage(const std::string& regionName) {
+  return "Tessel: Region \"" + regionName +
+         "\" was entered with no region open, so it cannot flow onto a new page; the data that "
+         "did not fit on its page was left out.";
+}
 
 // The flag of fixed (ABSOLUTE) and repeat (MULTIPAGE) regions.
 bool RegionFlag(const rcDefItem& item) {
@@ -125,6 +138,7 @@ class PaginationRun {
   ChildLift LiftFor(const TRegionInstance& instance) const;
   InstanceListProgress* ProgressOf(InstanceList& list);
   bool MustPlaceRegardless();
+  void NoteBrokenOff(const rcDefItem& item);
   void ReportLeftOutContent();
 
   TPage& StaticLayer() { return *pages_.front(); }
@@ -151,6 +165,13 @@ class PaginationRun {
   bool pageOpenedByBreak_ = false;
   int64_t wholeRecordsOnPage_ = 0;
   bool pageCapReached_ = false;
+  // The paper the pages are printed on, as the report style gives it.
+  TRect paper_;
+  // Title instances passed over because their region's title was placed.
+  std::unordered_set<const TInstancePair*> skippedTitles_;
+  // The first region entered with no region open whose break no page
+  // answered: the top level starts new pages only for fixed regions.
+  const rcDefItem* brokenOffBy_ = nullptr;
 };
 
 uint8_t PaginationRun::Run() {
@@ -184,6 +205,9 @@ bool PaginationRun::PlaceReportFrame(TPoint& origin) {
   }
   const rcReport& style = report->As<rcReport>();
   orientation_ = style.Landscape ? 1 : 0;
+  const int32_t paperAcross = InchesToUnits(style.Landscape ? style.PaperHeight : style.PaperWidth);
+  const int32_t paperDown = InchesToUnits(style.Landscape ? style.PaperWidth : style.PaperHeight);
+  paper_ = {0, 0, paperAcross, paperDown};
   const int32_t left = InchesToUnits(style.PlaceLeft);
   const int32_t top = InchesToUnits(style.PlaceTop);
   // Landscape turns the report area; its place on the paper stays.
@@ -425,12 +449,17 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         int32_t ignoredGrowth = 0;
         int32_t ignoredHeight = 0;
         PlaceInstances(entry, shapeOrigin, mayBreak, ignoredGrowth, ignoredHeight);
+        if (topLevel && pageBreakRequest_) NoteBrokenOff(item);
         entry.region->placed = true;
         break;
       }
 
       case kTitleRegion: {
-        if (!entry.region || owning.titlePlaced) break;
+        if (!entry.region) break;
+        if (owning.titlePlaced) {
+          skippedTitles_.insert(&entry);
+          break;
+        }
         const TRect itemRect = GetItemRect(item);
         owning.titleRect = itemRect;
         owning.titlePage = currentPage_;
@@ -444,6 +473,7 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         int32_t ignoredGrowth = 0;
         int32_t ignoredHeight = 0;
         PlaceInstances(entry, titleOrigin, mayBreak, ignoredGrowth, ignoredHeight);
+        if (topLevel && pageBreakRequest_) NoteBrokenOff(item);
         entry.region->placed = true;
         break;
       }
@@ -469,13 +499,21 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
           if (!MustPlaceRegardless()) {
             repeatStop_ = true;
             pageBreakRequest_ = true;
+            if (topLevel) NoteBrokenOff(item);
             return;
           }
-          // It goes on this page whole, clipped by the page, rather than
-          // asking for new pages without end.
-          candidate = wholeCandidate;
-          ok = true;
-          fits = true;
+          // A record kept whole that not even a fresh page holds breaks as a
+          // MULTIPAGE one does, so that what it holds flows on.
+          if (!multiPage) {
+            fits = TryInstanceRect(entry, position, liftBy, title, false, candidate);
+          }
+          if (!fits) {
+            // Not even one record fits: it goes on this page whole rather
+            // than asking for new pages without end.
+            candidate = wholeCandidate;
+            ok = true;
+            fits = true;
+          }
         }
         const bool whole = fits && ok;
         data.placed = whole;
@@ -495,7 +533,10 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
               SaturatedUnits(int64_t{candidate.Bottom} + childGrowth - childTemplateHeight);
         }
         growth += RectHeight(placed.rect);
-        if (repeatStop_) return;
+        if (repeatStop_) {
+          if (topLevel) NoteBrokenOff(item);
+          return;
+        }
         break;
       }
 
@@ -596,10 +637,22 @@ bool PaginationRun::MustPlaceRegardless() {
   return CurrentPage().empty() || (pageOpenedByBreak_ && wholeRecordsOnPage_ == 0);
 }
 
+void PaginationRun::NoteBrokenOff(const rcDefItem& item) {
+  if (brokenOffBy_ == nullptr) brokenOffBy_ = &item;
+}
+
 void PaginationRun::ReportLeftOutContent() {
-  // The page cap has said so already.
-  if (pageCapReached_) return;
-  if (LeavesContentOut(instances_, pages_)) ShowMessage(kLeftOutMessage);
+  const LeftOutContent leftOut = FindLeftOutContent(instances_, pages_, paper_, skippedTitles_);
+  if (leftOut.skippedTitle != nullptr) {
+    ShowMessage(SkippedTitleMessage(leftOut.skippedTitle->item->Name));
+  }
+  // Data on no page is what the page cap (which has said so already) or a
+  // break at the top level cut off, or else what found no room.
+  const bool unexplained = leftOut.onNoPage && !pageCapReached_;
+  if (unexplained && brokenOffBy_ != nullptr) ShowMessage(BrokenOffMessage(brokenOffBy_->Name));
+  if ((unexplained && brokenOffBy_ == nullptr) || leftOut.beyondPaper) {
+    ShowMessage(kLeftOutMessage);
+  }
 }
 
 }  // namespace

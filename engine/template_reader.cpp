@@ -1,7 +1,7 @@
 #include "engine/template_reader.h"
 
+#include <algorithm>
 #include <memory>
-#include <set>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -18,17 +18,23 @@ namespace engine {
 namespace {
 
 // Deeper than any report a person lays out, shallow enough for the stack.
-constexpr int kMaxNesting = 64;
+constexpr size_t kMaxNesting = 64;
+// Containers may share a section, so one load can read a section many times
+// over (many containers naming one large section, or sharing at every
+// level). Fifty times the largest design a person works on.
+constexpr int64_t kMaxEntriesRead = 100000;
 // Larger paper, report or offsets than this are typing errors, and their
 // 1/100 inch values would no longer fit the engine's 32-bit geometry.
 constexpr double kMaxInches = 200.0;
 
-// The open template: its INI reader and the list sections this load walked,
-// so that no container can make the walk read a section twice.
+// The open template: its INI reader, the list sections being walked (a
+// container naming one of them would make the walk repeat without end), and
+// what this load has read so far.
 struct TemplateFile {
   std::unique_ptr<platform::TIniFile> ini;
-  std::set<std::string> walkedSections;  // upper case: INI names ignore case
-  int depth = 0;
+  std::vector<std::string> walkPath;  // upper case: INI names ignore case
+  int64_t entriesRead = 0;            // keys of list sections and rich-text lines
+  bool entriesBoundReached = false;
 };
 
 struct LoadedTemplate {
@@ -41,15 +47,17 @@ LoadedTemplate& Loaded() {
   return loaded;
 }
 
-class DepthGuard {
+class WalkStep {
  public:
-  explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
-  ~DepthGuard() { --depth_; }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
+  WalkStep(std::vector<std::string>& path, std::string section) : path_(path) {
+    path_.push_back(std::move(section));
+  }
+  ~WalkStep() { path_.pop_back(); }
+  WalkStep(const WalkStep&) = delete;
+  WalkStep& operator=(const WalkStep&) = delete;
 
  private:
-  int& depth_;
+  std::vector<std::string>& path_;
 };
 
 // The values of one section, read as the private-profile functions give them.
@@ -321,6 +329,18 @@ std::unique_ptr<rcDefItem> ReadItemOfKind(const platform::TIniFile& ini, const s
   return nullptr;
 }
 
+// False once the load has read its bound; says so the first time.
+bool MayReadMore(TemplateFile& file) {
+  if (file.entriesRead < kMaxEntriesRead) return true;
+  if (!file.entriesBoundReached) {
+    ShowMessage("Tessel: The template names more than " + std::to_string(kMaxEntriesRead) +
+                " controls and text lines; the rest of it is not read.");
+    SetErrorFlag();
+    file.entriesBoundReached = true;
+  }
+  return false;
+}
+
 template <class List>
 auto FindInList(List& list, const std::string& name) -> decltype(list.front().get()) {
   for (auto& item : list) {
@@ -348,27 +368,33 @@ TemplateList& OpenTemplate(const std::string& windowsPath) {
 
 void ReadTemplateSection(TemplateList& list, const std::string& section) {
   TemplateFile& file = Loaded().file;
-  if (!file.ini) return;
+  if (!file.ini || !MayReadMore(file)) return;
   const std::vector<std::string> keys = file.ini->ReadSection(section);
   // An empty section adds nothing however often it is named.
   if (keys.empty()) return;
-  if (!file.walkedSections.insert(platform::UpperCase(section)).second) {
+  std::string walkName = platform::UpperCase(section);
+  if (std::find(file.walkPath.begin(), file.walkPath.end(), walkName) != file.walkPath.end()) {
     ShowMessage("Tessel: Section \"" + section +
                 "\" is read already; its controls are not read again.");
     SetErrorFlag();
     return;
   }
-  if (file.depth >= kMaxNesting) {
+  if (file.walkPath.size() >= kMaxNesting) {
     ShowMessage("Tessel: Regions are nested deeper than " + std::to_string(kMaxNesting) +
                 " levels; the controls of \"" + section + "\" are not read.");
     SetErrorFlag();
     return;
   }
-  const DepthGuard guard(file.depth);
+  const WalkStep step(file.walkPath, std::move(walkName));
   for (const std::string& key : keys) {
+    if (!MayReadMore(file)) return;
+    ++file.entriesRead;
     std::unique_ptr<rcDefItem> item =
         ReadItemOfKind(*file.ini, file.ini->ReadString(section, key, ""), key);
     if (!item) continue;
+    if (const auto* text = std::get_if<rcRichText>(&item->Data)) {
+      file.entriesRead += static_cast<int64_t>(text->Lines.size());
+    }
     rcDefItem& added = *item;
     list.push_back(std::move(item));
     if (TemplateList* children = ChildrenOf(added)) ReadTemplateSection(*children, added.Name);

@@ -12,8 +12,10 @@ namespace engine {
 // path text). Any tree of an earlier template is freed first.
 TemplateList& OpenTemplate(const std::string& windowsPath);
 // Appends the items the section names, recursing into containers. A section
-// already walked in this load (names compared without case) or nesting past
-// a sane depth ends that branch with a "Tessel: " message and the error flag.
+// that is being walked already (names compared without case: a cycle),
+// nesting past a sane depth, or a load that has read its bound of entries
+// ends that branch with a "Tessel: " message and the error flag. Containers
+// that name one section each get its controls.
 void ReadTemplateSection(TemplateList& list, const std::string& section);
 TemplateList& GetTemplateList();
 // Frees the tree (and, for the root list, the INI reader).

@@ -53,6 +53,25 @@ TEST_F(HostileInput, ContainersThatNameAnEnclosingSectionAreRefused) {
   EXPECT_EQ(quiet_.Printer().JobsEnded(), 0);
 }
 
+TEST_F(HostileInput, ManyContainersNamingOneLargeSectionStopAtTheBound) {
+  // Read naively, 10,000 regions each holding the same 10,000 labels.
+  constexpr int kCount = 10'000;
+  std::string text = std::string(kStyles) + "[REPORT]\n";
+  for (int n = 1; n <= kCount; ++n) text += "RC" + std::to_string(n) + "=FIXEDREGION\n";
+  for (int n = 1; n <= kCount; ++n) text += Control(n, "NAME=Big\nWIDTH=700\nHEIGHT=900");
+  text += "[Big]\n";
+  for (int n = 1; n <= kCount; ++n) text += "L" + std::to_string(n) + "=LABEL\n";
+  for (int n = 1; n <= kCount; ++n) {
+    text += "[L" + std::to_string(n) + "]\nNAME=L" + std::to_string(n) + "\nTEXT=x\n";
+  }
+  Load("shared.qnf", text);
+  EXPECT_EQ(Messages(), (Texts{"Tessel: The template names more than 100000 controls and text "
+                               "lines; the rest of it is not read."}));
+  EXPECT_TRUE(engine::ErrorFlag());
+  zBxPrintReport();
+  EXPECT_EQ(quiet_.Printer().JobsEnded(), 0);
+}
+
 TEST_F(HostileInput, TenThousandSiblingLabelsAllPrint) {
   constexpr int kLabels = 10'000;
   std::string text = std::string(kStyles) + "[REPORT]\n";

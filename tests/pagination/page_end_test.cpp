@@ -1,8 +1,9 @@
 // How a layout ends: records that never fit, a top-level repeat region that
-// runs out of room, the page cap. It always ends, and what it leaves out it
-// says.
+// runs out of room, values beyond the paper, the page cap. It always ends,
+// and what it leaves out it says, with the cause.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "tests/pagination/layout_trees.h"
@@ -14,6 +15,12 @@ using Lines = std::vector<std::string>;
 
 const std::string kLeftOut =
     "Tessel: Some of the report's data did not fit on its pages and was left out.";
+
+std::string kBrokenOff(const std::string& region) {
+  return "Tessel: Region \"" + region +
+         "\" was entered with no region open, so it cannot flow onto a new page; the data that "
+         "did not fit on its page was left out.";
+}
 
 std::string Rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
   return Describe(TRect{left, top, right, bottom});
@@ -40,26 +47,73 @@ class PageEndTest : public LayoutTest {
   TInstancePair* book_ = nullptr;
 };
 
-TEST_F(PageEndTest, RecordTallerThanAPageGoesWholeOntoAFreshPage) {
+// Lines of 80 from top, each "Line (50, top, 850, top + 80)".
+Lines Lines80(int32_t top, int count) {
+  Lines lines;
+  for (int k = 0; k < count; ++k) lines.push_back("Line " + Rect(50, top + 80 * k, 850, top + 80 + 80 * k));
+  return lines;
+}
+
+Lines Order(const std::string& rect, const Lines& lines) {
+  Lines all{"Order " + rect};
+  all.insert(all.end(), lines.begin(), lines.end());
+  return all;
+}
+
+TEST_F(PageEndTest, RecordKeptWholeThatNoPageHoldsFlowsOnFromAFreshPage) {
   BuildOrders();
   AddOrder(1);
   AddOrder(20);
   Layout();
-  ASSERT_EQ(PageCount(), 2u);
-  EXPECT_EQ(Page(1), (Lines{"Order " + Rect(50, 50, 850, 150), "Line " + Rect(50, 70, 850, 150)}));
-  const Lines page2 = Page(2);
-  ASSERT_EQ(page2.size(), 21u);
-  EXPECT_EQ(page2.front(), "Order " + Rect(50, 50, 850, 1670));
-  EXPECT_EQ(page2.back(), "Line " + Rect(50, 1590, 850, 1670));
+  ASSERT_EQ(PageCount(), 3u);
+  EXPECT_EQ(Page(1), Order(Rect(50, 50, 850, 150), Lines80(70, 1)));
+  // Twenty lines (1,620 high) fit no page: the order breaks as a MULTIPAGE
+  // record does, twelve lines here and eight on the next page.
+  EXPECT_EQ(Page(2), Order(Rect(50, 50, 850, 1030), Lines80(70, 12)));
+  EXPECT_EQ(Page(3), Order(Rect(50, 50, 850, 710), Lines80(70, 8)));
   EXPECT_TRUE(messages.Texts().empty());
 }
 
-TEST_F(PageEndTest, OnlyRecordTallerThanAPageStaysOnTheFirstPage) {
+TEST_F(PageEndTest, OnlyRecordTallerThanAPageFlowsFromTheFirstPage) {
   BuildOrders();
   AddOrder(20);
   Layout();
-  ASSERT_EQ(PageCount(), 1u);
-  EXPECT_EQ(Page(1).front(), "Order " + Rect(50, 50, 850, 1670));
+  ASSERT_EQ(PageCount(), 2u);
+  EXPECT_EQ(Page(1), Order(Rect(50, 50, 850, 1030), Lines80(70, 12)));
+  EXPECT_EQ(Page(2), Order(Rect(50, 50, 850, 710), Lines80(70, 8)));
+  EXPECT_TRUE(messages.Texts().empty());
+}
+
+TEST_F(LayoutTest, GroupsInAShapeRegionFlowLikeThoseInAFixedRegion) {
+  // A shape holding records kept whole, each with MULTIPAGE lines: the
+  // records are measured with their lines, so the long one breaks.
+  AddReportStyle(templates, 0.5, 0.5, 8.0, 4.0);
+  rcDefItem& box = AddFixed(templates, "Box", "REPORT", {0, 0, 800, 390});
+  rcDefItem& card = AddShape(Inside(box), "Card", "Box", {0, 0, 800, 390});
+  rcDefItem& order = AddRepeat(Inside(card), "Order", "Card", {0, 0, 800, 50}, false);
+  rcDefItem& line = AddRepeat(Inside(order), "Line", "Order", {0, 25, 800, 25}, true);
+  TInstancePair& cardInstance = Enter(Inside(Enter(instances, box)), card);
+  for (int lines : {3, 20, 2}) {
+    TInstancePair& orderInstance = Enter(Inside(cardInstance), order);
+    for (int i = 0; i < lines; ++i) Enter(Inside(orderInstance), line);
+  }
+  Layout();
+  const auto lineCount = [this](size_t page) {
+    const Lines lines = Page(page);
+    return std::count_if(lines.begin(), lines.end(),
+                         [](const std::string& l) { return l.starts_with("Line "); });
+  };
+  ASSERT_EQ(PageCount(), 3u);
+  // 3 lines, then the second order on a fresh page: 14 of its lines fill it
+  // down to the box's bottom (440), and the rest follow with the third.
+  EXPECT_EQ(lineCount(1), 3);
+  const Lines page2 = Page(2);
+  ASSERT_EQ(page2.size(), 2u + 14u);
+  EXPECT_EQ(page2[0], "Card " + Rect(50, 50, 850, 440));
+  EXPECT_EQ(page2[1], "Order " + Rect(50, 50, 850, 425));
+  EXPECT_EQ(page2.back(), "Line " + Rect(50, 400, 850, 425));
+  EXPECT_EQ(lineCount(2), 14);
+  EXPECT_EQ(lineCount(3), 6 + 2);
   EXPECT_TRUE(messages.Texts().empty());
 }
 
@@ -86,7 +140,7 @@ TEST_F(PageEndTest, RecordThatNeverPassesItsFirstPlaceStillFlows) {
   EXPECT_TRUE(messages.Texts().empty());
 }
 
-TEST_F(LayoutTest, TopLevelRepeatRegionEndsTheLayoutWhenFullAndSaysSo) {
+TEST_F(LayoutTest, TopLevelRepeatRegionEndsTheLayoutWhenFullAndSaysWhy) {
   AddReportStyle(templates);
   rcDefItem& row = AddRepeat(templates, "Row", "REPORT", {0, 0, 800, 100}, true);
   for (int i = 0; i < 12; ++i) Enter(instances, row);
@@ -95,7 +149,7 @@ TEST_F(LayoutTest, TopLevelRepeatRegionEndsTheLayoutWhenFullAndSaysSo) {
   Lines page1;
   for (int k = 0; k < 10; ++k) page1.push_back("Row " + Rect(50, 50 + 100 * k, 850, 150 + 100 * k));
   EXPECT_EQ(Page(1), page1);
-  EXPECT_EQ(messages.Texts(), Lines{kLeftOut});
+  EXPECT_EQ(messages.Texts(), Lines{kBrokenOff("Row")});
 }
 
 TEST_F(LayoutTest, NestedRecordsLeftOutAreReportedThoughTheirRecordIsPlaced) {
@@ -110,7 +164,80 @@ TEST_F(LayoutTest, NestedRecordsLeftOutAreReportedThoughTheirRecordIsPlaced) {
   ASSERT_EQ(page1.size(), 13u);
   EXPECT_EQ(page1.front(), "Group " + Rect(50, 50, 850, 1030));
   EXPECT_EQ(page1.back(), "Line " + Rect(50, 950, 850, 1030));
+  EXPECT_EQ(messages.Texts(), Lines{kBrokenOff("Group")});
+}
+
+TEST_F(LayoutTest, TopLevelBreakInAShapeIsReported) {
+  AddReportStyle(templates);
+  rcDefItem& card = AddShape(templates, "Card", "REPORT", {0, 0, 800, 1000});
+  rcDefItem& row = AddRepeat(Inside(card), "Row", "Card", {0, 0, 800, 100}, true);
+  TInstancePair& cardInstance = Enter(instances, card);
+  for (int i = 0; i < 12; ++i) Enter(Inside(cardInstance), row);
+  Layout();
+  ASSERT_EQ(PageCount(), 1u);
+  EXPECT_EQ(Page(1).size(), 10u);
+  EXPECT_EQ(messages.Texts(), Lines{kBrokenOff("Card")});
+}
+
+// A report 3 inches high on 11-inch paper: whatever lies below 1,100 or
+// right of 850 is off the paper.
+class OffThePaper : public LayoutTest {
+ protected:
+  void SetUp() override {
+    LayoutTest::SetUp();
+    AddReportStyle(templates, 0.5, 0.5, 8.0, 3.0);
+    sheet_ = &AddFixed(templates, "Sheet", "REPORT", {0, 0, 800, 290});
+    sheetInstance_ = &Enter(instances, *sheet_);
+  }
+  rcDefItem* sheet_ = nullptr;
+  TInstancePair* sheetInstance_ = nullptr;
+};
+
+TEST_F(OffThePaper, ValueOfARecordTallerThanThePageBelowThePaperIsReported) {
+  rcDefItem& tall = AddRepeat(Inside(*sheet_), "Tall", "Sheet", {0, 0, 800, 1100}, true);
+  rcDefItem& first = AddVariable(Inside(tall), "First", "Tall", {10, 10, 100, 20});
+  rcDefItem& below = AddVariable(Inside(tall), "Below", "Tall", {10, 500, 100, 20});
+  rcDefItem& last = AddVariable(Inside(tall), "Last", "Tall", {10, 1050, 100, 20});
+  TInstancePair& record = Enter(Inside(*sheetInstance_), tall);
+  SetValue(record, first, "a");
+  SetValue(record, below, "b");
+  SetValue(record, last, "c");
+  Layout();
+  ASSERT_EQ(PageCount(), 1u);
+  // Placed whole: below the report's frame but on the paper is still
+  // printed; at 1,100 it is not.
+  EXPECT_EQ(Page(1), (Lines{"Tall " + Rect(50, 50, 850, 1150), "First " + Rect(60, 60, 160, 80),
+                            "Below " + Rect(60, 550, 160, 570),
+                            "Last " + Rect(60, 1100, 160, 1120)}));
   EXPECT_EQ(messages.Texts(), Lines{kLeftOut});
+}
+
+TEST_F(OffThePaper, ValuesOfAFixedRegionTallerThanThePageAreReportedOnlyOffThePaper) {
+  rcDefItem& block = AddFixed(Inside(*sheet_), "Block", "Sheet", {0, 0, 800, 1100});
+  rcDefItem& onPaper = AddVariable(Inside(block), "OnPaper", "Block", {10, 1020, 100, 30});
+  rcDefItem& beyond = AddVariable(Inside(block), "Beyond", "Block", {10, 1050, 100, 20});
+  TInstancePair& blockInstance = Enter(Inside(*sheetInstance_), block);
+  SetValue(blockInstance, onPaper, "a");
+  Layout();
+  EXPECT_EQ(Page(1), (Lines{"Block " + Rect(50, 50, 850, 1150), "OnPaper " + Rect(60, 1070, 160, 1100)}));
+  EXPECT_TRUE(messages.Texts().empty());
+
+  SetValue(blockInstance, beyond, "b");
+  Layout();
+  EXPECT_EQ(messages.Texts(), Lines{kLeftOut});
+}
+
+TEST_F(OffThePaper, LandscapeTurnsThePaper) {
+  templates.clear();
+  instances.clear();
+  AddReportStyle(templates, 0.5, 0.5, 8.0, 3.0, true);
+  rcDefItem& wide = AddFixed(templates, "Wide", "REPORT", {0, 0, 1000, 290});
+  rcDefItem& right = AddVariable(Inside(wide), "Right", "Wide", {900, 10, 100, 20});
+  SetValue(Enter(instances, wide), right, "a");
+  Layout();
+  // 1,050 is inside paper 1,100 wide, where portrait would end at 850.
+  EXPECT_EQ(Page(1), Lines{"Right " + Rect(950, 60, 1050, 80)});
+  EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST_F(LayoutTest, PageCapEndsARunawayLayoutWithAMessage) {

@@ -2,6 +2,8 @@
 // nested records, MULTIPAGE or not.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/pagination/layout_trees.h"
 
 namespace layout_test {
@@ -42,6 +44,12 @@ class ListingLayout : public LayoutTest {
   // Record k (from 0) of a page whose first record starts at top.
   static Lines Record(int32_t top) {
     return {"Rows " + Rect(50, top, 850, top + 100), "Cell " + Rect(60, top + 10, 160, top + 30)};
+  }
+  // The start of page 1 when the host entered the title with a value.
+  static Lines PageUnderEnteredTitle() {
+    return {"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050),
+            "Head " + Rect(50, 50, 850, 100), "HeadText " + Rect(60, 60, 260, 80),
+            "HeadVar " + Rect(350, 60, 450, 80)};
   }
   static void Append(Lines& lines, const Lines& more) {
     lines.insert(lines.end(), more.begin(), more.end());
@@ -100,9 +108,7 @@ TEST_F(ListingLayout, TitleEnteredByTheHostIsPlacedOnceAtItsContainer) {
   AddRows(20);
   Layout();
   ASSERT_EQ(PageCount(), 3u);
-  Lines page1{"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050),
-              "Head " + Rect(50, 50, 850, 100), "HeadText " + Rect(60, 60, 260, 80),
-              "HeadVar " + Rect(350, 60, 450, 80)};
+  Lines page1 = PageUnderEnteredTitle();
   for (int k = 0; k < 9; ++k) Append(page1, Record(100 + 100 * k));
   EXPECT_EQ(Page(1), page1);
   // The title rectangle is the template's from the start, so the caption
@@ -110,6 +116,37 @@ TEST_F(ListingLayout, TitleEnteredByTheHostIsPlacedOnceAtItsContainer) {
   Lines page2{"Caption " + Rect(50, 100, 250, 120), "PageNo " + Rect(750, 1030, 830, 1050)};
   for (int k = 0; k < 10; ++k) Append(page2, Record(50 + 100 * k));
   EXPECT_EQ(Page(2), page2);
+}
+
+TEST_F(ListingLayout, SecondTitleEnteredIsLeftOutWithItsCause) {
+  SetValue(Enter(Inside(*listInstance_), *head_), *headVar_, "Orders");
+  SetValue(Enter(Inside(*listInstance_), *head_), *headVar_, "Again");
+  AddRows(2);
+  Layout();
+  ASSERT_EQ(PageCount(), 1u);
+  Lines page1 = PageUnderEnteredTitle();
+  Append(page1, Record(100));
+  Append(page1, Record(200));
+  EXPECT_EQ(Page(1), page1);
+  EXPECT_EQ(messages.Texts(),
+            Lines{"Tessel: Title region \"Head\" was entered where a title is printed already; "
+                  "only the first title is printed, and the data of this one was left out."});
+}
+
+TEST_F(ListingLayout, RecordsInATitleThatDoNotFitItsPageDidNotFit) {
+  // A title is printed on one page only; what it holds must fit there.
+  rcDefItem& entry = AddRepeat(Inside(*head_), "Entry", "Head", {0, 20, 800, 100}, true);
+  TInstancePair& title = Enter(Inside(*listInstance_), *head_);
+  for (int i = 0; i < 12; ++i) Enter(Inside(title), entry);
+  AddRows(1);
+  Layout();
+  ASSERT_EQ(PageCount(), 2u);
+  const Lines page1 = Page(1);
+  EXPECT_EQ(std::count_if(page1.begin(), page1.end(),
+                          [](const std::string& line) { return line.starts_with("Entry "); }),
+            9);
+  EXPECT_EQ(messages.Texts(),
+            Lines{"Tessel: Some of the report's data did not fit on its pages and was left out."});
 }
 
 // "Book" holds records "Order", each holding records "Line" of one "Item".

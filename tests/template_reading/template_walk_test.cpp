@@ -97,9 +97,38 @@ size_t CountItems(const TemplateList& list) {
   return count;
 }
 
-TEST_F(TemplateReading, SharedListSectionIsReadOnce) {
+TEST_F(TemplateReading, ContainersNamedAlikeEachGetTheSectionsControls) {
+  // Two siblings named alike, one more in another case, and one in another
+  // branch: each names [Box], and none of them is on the walk of [Box].
+  const TemplateList& root = Load(std::string(tessel_test::kStylesAndReport) +
+                                  "[REPORT]\nRC1=FIXEDREGION\nRC2=FIXEDREGION\nRC3=SHAPEREGION\n"
+                                  "RC4=FIXEDREGION\n"
+                                  "[RC1]\nNAME=Box\n[RC2]\nNAME=Box\n[RC3]\nNAME=BOX\n"
+                                  "[RC4]\nNAME=Holder\n[Holder]\nRC5=REPEATREGION\n"
+                                  "[RC5]\nNAME=box\n"
+                                  "[Box]\nRC6=LABEL\nRC7=VARIABLE\n"
+                                  "[RC6]\nNAME=Caption\n[RC7]\nNAME=Amount\nVARTYPE=integer\n");
+  EXPECT_EQ(Messages(), Texts{});
+  EXPECT_FALSE(ErrorFlag());
+  ASSERT_EQ(Names(root), (Texts{"DEFAULTSTYLE", "Report Style", "Box", "Box", "BOX", "Holder"}));
+  for (size_t i = 2; i <= 4; ++i) {
+    EXPECT_EQ(Names(*ChildrenOf(*root[i])), (Texts{"Caption", "Amount"})) << root[i]->Name;
+  }
+  const TemplateList& holder = *ChildrenOf(*root[5]);
+  ASSERT_EQ(Names(holder), Texts{"box"});
+  EXPECT_EQ(Names(*ChildrenOf(*holder[0])), (Texts{"Caption", "Amount"}));
+  // Lookups still take the first match.
+  EXPECT_EQ(FindTemplateItem(root, "Box"), root[2].get());
+  EXPECT_EQ(FindTemplateItem(root, "Amount"), (*ChildrenOf(*root[2]))[1].get());
+}
+
+const std::string kEntriesBoundMessage =
+    "Tessel: The template names more than 100000 controls and text lines; the rest of it is not "
+    "read.";
+
+TEST_F(TemplateReading, SectionsSharedAtEveryLevelStopAtTheBoundOfEntries) {
   // Every level holds two containers that both name the next level's list
-  // section: read naively, the tree would double at every level.
+  // section: the tree doubles at every level, 2^31 items in all.
   std::string text(tessel_test::kStylesAndReport);
   text += "[REPORT]\nRC=FIXEDREGION\n[RC]\nNAME=L0\n";
   for (int level = 0; level < 30; ++level) {
@@ -110,12 +139,27 @@ TEST_F(TemplateReading, SharedListSectionIsReadOnce) {
   }
   const TemplateList& root = Load(text);
   EXPECT_TRUE(ErrorFlag());
-  ASSERT_EQ(Messages().size(), 29u);  // L29 (met again from L28) up to L1
-  EXPECT_EQ(Messages().front(),
-            "Tessel: Section \"L29\" is read already; its controls are not read again.");
-  EXPECT_EQ(Messages().back(),
-            "Tessel: Section \"L1\" is read already; its controls are not read again.");
-  EXPECT_EQ(CountItems(root), 2u + 1u + 60u);
+  EXPECT_EQ(Messages(), Texts{kEntriesBoundMessage});
+  // Every key read made an item, the two style keys included.
+  EXPECT_EQ(CountItems(root), 100000u);
+}
+
+TEST_F(TemplateReading, LinesOfRichTextCountTowardsTheBound) {
+  // Thirty key lines that all name one rich-text section of 5,000 lines.
+  std::string text(tessel_test::kStylesAndReport);
+  text += "[REPORT]\n";
+  for (int n = 0; n < 30; ++n) text += "Notes=RICHTEXTREGION\n";
+  text += "[Notes]\nNAME=Notes\nLEFT=0\nTOP=0\nWIDTH=100\nHEIGHT=100\nPARENT=REPORT\n"
+          "RTFFILE=\nSTYLE=DEFAULTSTYLE\n";
+  for (int line = 0; line < 5000; ++line) text += "LINE" + std::to_string(line) + "=text\n";
+  const TemplateList& root = Load(text);
+  EXPECT_TRUE(ErrorFlag());
+  EXPECT_EQ(Messages(), Texts{kEntriesBoundMessage});
+  // Two style keys, then each region its key and its 5,000 lines: the
+  // twentieth passes the bound.
+  size_t regions = 0;
+  for (const auto& item : root) regions += item->ItemType == kRichTextRegion ? 1 : 0;
+  EXPECT_EQ(regions, 20u);
 }
 
 TEST_F(TemplateReading, EmptyListSectionNamedTwiceIsNoFailure) {
