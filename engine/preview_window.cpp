@@ -26,7 +26,7 @@
 #include "engine/up_down_control.h"
 #include "platform/drawing/qpainter_canvas.h"
 #include "platform/printing/printer.h"
-#include "platform/system/print_dialog.h"
+#include "platform/printing/dialog_print.h"
 #include "platform/system/qt_application.h"
 
 namespace engine {
@@ -299,19 +299,21 @@ void TPrev::ComboBox1Change() {
 }
 
 void TPrev::PrintOnePageClick() {
-  if (!platform::RunPrintDialog()) return;
   GuardPrinting([this] {
-    SelectTarget(TargetKind::Printer, nullptr);
-    DrawOnePage(state_->CurrentPage());
+    platform::PrintAfterDialog([this] {
+      SelectTarget(TargetKind::Printer, nullptr);
+      DrawOnePage(state_->CurrentPage());
+    });
   });
   SelectTarget(TargetKind::Preview, nullptr);
 }
 
 void TPrev::PrintAllClick() {
-  if (!platform::RunPrintDialog()) return;
   GuardPrinting([] {
-    SelectTarget(TargetKind::Printer, nullptr);
-    PrintAllPages();
+    platform::PrintAfterDialog([] {
+      SelectTarget(TargetKind::Printer, nullptr);
+      PrintAllPages();
+    });
   });
   SelectTarget(TargetKind::Preview, nullptr);
 }

@@ -1,6 +1,7 @@
 #include "platform/printing/pdf_printer.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -47,6 +48,7 @@ bool HasGuiApplication() {
 struct PdfPrinter::Job {
   std::string printTo;
   std::string path;
+  bool numbered = true;
   TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
   QSaveFile file;
   std::optional<QPdfWriter> writer;
@@ -75,8 +77,14 @@ void PdfPrinter::BeginDoc() {
   if (!HasGuiApplication()) throw EPrinter("Printing needs a Qt GUI application object.");
 
   const std::string printTo = PrintTarget();
-  auto job = std::make_unique<Job>(names_.NextPath(printTo));
+  // A file the print dialog chose is written as it is named, past any
+  // ZBX_PRINT_TO.
+  const std::string& chosenFile = Settings().outputFile;
+  auto job = std::make_unique<Job>(
+      chosenFile.empty() ? names_.NextPath(printTo)
+                         : QFileInfo(QString::fromStdString(chosenFile)).absoluteFilePath().toStdString());
   job->printTo = printTo;
+  job->numbered = chosenFile.empty();
   job->orientation = orientation_;
   if (!job->file.open(QIODevice::WriteOnly)) {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
@@ -110,7 +118,7 @@ void PdfPrinter::EndDoc() {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
                    job->file.errorString().toStdString());
   }
-  names_.CountJob(job->printTo);
+  if (job->numbered) names_.CountJob(job->printTo);
   std::fprintf(stderr, "zbx_qn: printed to %s\n", job->path.c_str());
   std::fflush(stderr);
 }
@@ -123,6 +131,12 @@ void PdfPrinter::Abort() {
   job->painter.end();
   // Without a commit the temporary file is removed and nothing appears.
   job->file.cancelWriting();
+}
+
+bool PdfPrinter::ApplySettings(const PrintSettings& settings) {
+  if (!settings.printerName.empty()) return false;
+  KeepSettings(settings);
+  return true;
 }
 
 bool PdfPrinter::Printing() const { return job_ != nullptr; }

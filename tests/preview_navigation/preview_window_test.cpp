@@ -87,6 +87,31 @@ TEST_F(PreviewWindow, PrintPageAsksFirstAndPrintsOnePage) {
   EXPECT_TRUE(messages_.Texts().empty());
 }
 
+TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
+  LoadRows(45);
+  TPrev prev;
+  platform::SetPrintDialogAnswer([](platform::PrintSettings& settings) {
+    settings = {"Second floor", 2, true, {}};
+    return true;
+  });
+  QTest::mouseClick(prev.NextPage, Qt::LeftButton);
+  QTest::mouseClick(prev.PrintOnePage, Qt::LeftButton);
+  QTest::mouseClick(prev.PrintAll, Qt::LeftButton);
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[0].settings.printerName, "Second floor");
+  EXPECT_EQ(printer_.Jobs[0].pages.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[1].settings.copies, 2);
+  EXPECT_EQ(printer_.Jobs[1].pages.size(), 10u);
+  EXPECT_EQ(printer_.Settings(), platform::PrintSettings{});
+
+  // A dialog that fails is the preview's printer error, not a crash.
+  platform::SetPrintDialogAnswer([]() -> bool { throw platform::EPrinter("no printer"); });
+  QTest::mouseClick(prev.PrintAll, Qt::LeftButton);
+  EXPECT_EQ(messages_.Texts(),
+            std::vector<std::string>{"Tessel: Printer error found in preview: no printer  "});
+  EXPECT_EQ(printer_.Jobs.size(), 2u);
+}
+
 TEST_F(PreviewWindow, PreviewWithoutDisplayStillLaysOutForPrinting) {
   LoadRows(45);
   qputenv("QT_QPA_PLATFORM", "offscreen");
