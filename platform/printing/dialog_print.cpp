@@ -65,8 +65,15 @@ class ChosenPrinter {
 }  // namespace
 
 bool PrintAfterDialog(const std::function<void()>& print) {
-  PrintSettings chosen = Printer().Settings();
+  TPrinter& printer = Printer();
+  PrintSettings chosen = printer.Settings();
+  // A printer that writes files offers the file its next job goes to; left
+  // as it is, the job goes there as it would without the dialog, numbered
+  // among the others.
+  const std::string nextFile = chosen.outputFile.empty() ? printer.NextOutputFile() : std::string();
+  if (!nextFile.empty()) chosen.outputFile = nextFile;
   if (!RunPrintDialog(chosen)) return false;
+  if (!nextFile.empty() && chosen.outputFile == nextFile) chosen.outputFile.clear();
   const ChosenPrinter inForce(chosen);
   print();
   return true;

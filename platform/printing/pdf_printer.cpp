@@ -77,14 +77,9 @@ void PdfPrinter::BeginDoc() {
   if (!HasGuiApplication()) throw EPrinter("Printing needs a Qt GUI application object.");
 
   const std::string printTo = PrintTarget();
-  // A file the print dialog chose is written as it is named, past any
-  // ZBX_PRINT_TO.
-  const std::string& chosenFile = Settings().outputFile;
-  auto job = std::make_unique<Job>(
-      chosenFile.empty() ? names_.NextPath(printTo)
-                         : QFileInfo(QString::fromStdString(chosenFile)).absoluteFilePath().toStdString());
+  auto job = std::make_unique<Job>(NextOutputFile());
   job->printTo = printTo;
-  job->numbered = chosenFile.empty();
+  job->numbered = Settings().outputFile.empty();
   job->orientation = orientation_;
   if (!job->file.open(QIODevice::WriteOnly)) {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
@@ -137,6 +132,14 @@ bool PdfPrinter::ApplySettings(const PrintSettings& settings) {
   if (!settings.printerName.empty()) return false;
   KeepSettings(settings);
   return true;
+}
+
+// A file the print dialog chose is written as it is named, past any
+// ZBX_PRINT_TO.
+std::string PdfPrinter::NextOutputFile() const {
+  const std::string& chosenFile = Settings().outputFile;
+  if (chosenFile.empty()) return names_.NextPath(PrintTarget());
+  return QFileInfo(QString::fromStdString(chosenFile)).absoluteFilePath().toStdString();
 }
 
 bool PdfPrinter::Printing() const { return job_ != nullptr; }

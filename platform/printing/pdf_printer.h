@@ -45,6 +45,7 @@ class PdfPrinter : public TPrinter {
   // A file to print to, copies and their order; a system printer is not
   // this printer's to take.
   bool ApplySettings(const PrintSettings& settings) override;
+  std::string NextOutputFile() const override;
 
  private:
   struct Job;

@@ -62,6 +62,9 @@ class TPrinter {
   // backend asked for a system printer); the copies are held within
   // 1..kMaxCopies.
   virtual bool ApplySettings(const PrintSettings& settings);
+  // For a printer that writes files: the file the next job goes to, which
+  // the print dialog offers. Empty for a printer.
+  virtual std::string NextOutputFile() const { return {}; }
 
  protected:
   void KeepSettings(const PrintSettings& settings);

@@ -131,6 +131,27 @@ TEST_F(DialogChoices, PrintToFileWritesTheChosenFileWithCollatedCopies) {
   EXPECT_FALSE(ErrorFlag());
 }
 
+TEST_F(DialogChoices, TheOfferedFileIsTheOneThePrintWouldGoTo) {
+  Load();
+  const std::string printTo = (folder_.Path() / "print-to.pdf").string();
+  const tessel_test::ScopedEnvironment target("ZBX_PRINT_TO", printTo.c_str());
+  platform::SetPrinter(nullptr);
+  std::vector<platform::PrintSettings> offered;
+  platform::SetPrintDialogAnswer([&offered](platform::PrintSettings& settings) {
+    offered.push_back(settings);
+    return true;
+  });
+  zBxPrintWithDialog();
+  zBxPrintWithDialog();
+  platform::SetPrinter(&printer_);
+  ASSERT_EQ(offered.size(), 2u);
+  EXPECT_EQ(offered[0], (platform::PrintSettings{{}, 1, false, printTo}));
+  EXPECT_EQ(offered[1].outputFile, (folder_.Path() / "print-to-2.pdf").string());
+  EXPECT_TRUE(std::filesystem::exists(printTo));
+  EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "print-to-2.pdf"));
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(DialogChoices, AnUnknownPrinterIsAPrinterError) {
   Load();
   const std::string printTo = (folder_.Path() / "print-to.pdf").string();
