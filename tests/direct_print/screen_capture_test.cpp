@@ -105,6 +105,16 @@ class ScreenCapture : public ::testing::Test {
     if (server_.display()) platform::SetPrinter(previous_);
   }
 
+  // One job of one page holding one picture of that size, and no message.
+  void ExpectOnePrintedPicture(int32_t width, int32_t height) {
+    EXPECT_TRUE(messages_.Texts().empty());
+    ASSERT_EQ(printer_.Jobs.size(), 1u);
+    ASSERT_EQ(printer_.Jobs[0].pages.size(), 1u);
+    ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
+    EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, width);
+    EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, height);
+  }
+
   PrivateXServer server_;
   platform::ScopedMessageRecorder messages_;
   platform::RecordingPrinter printer_;
@@ -125,13 +135,9 @@ TEST_F(ScreenCapture, WindowIsCapturedWhereverItStands) {
 TEST_F(ScreenCapture, PrintWindowPrintsTheWindowOnOnePage) {
   const Window window = server_.ShowWindow(10, 10, 200, 100, 0x00FF00);
   EXPECT_EQ(zBxPrintWindow(static_cast<int32_t>(window), 1, 100, 1), 0);
-  EXPECT_TRUE(messages_.Texts().empty());
+  ExpectOnePrintedPicture(200, 100);
   ASSERT_EQ(printer_.Jobs.size(), 1u);
   EXPECT_EQ(printer_.Jobs[0].orientation, platform::TPrinterOrientation::poLandscape);
-  ASSERT_EQ(printer_.Jobs[0].pages.size(), 1u);
-  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 200);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 100);
 }
 
 // The size and the colours at two corners of a capture.
@@ -166,11 +172,7 @@ TEST_F(ScreenCapture, ChildWindowIsCapturedAlone) {
   EXPECT_EQ(CaptureOf(top), (Captured{QSize(200, 150), 0xFF0000, 0xFF0000}));
 
   EXPECT_EQ(zBxPrintWindow(static_cast<int32_t>(child), 0, 100, 1), 0);
-  EXPECT_TRUE(messages_.Texts().empty());
-  ASSERT_EQ(printer_.Jobs.size(), 1u);
-  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 60);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 40);
+  ExpectOnePrintedPicture(60, 40);
 }
 
 TEST_F(ScreenCapture, ManagedWindowComesWithItsFrameAndItsChildAlone) {
@@ -186,11 +188,7 @@ TEST_F(ScreenCapture, ManagedWindowComesWithItsFrameAndItsChildAlone) {
 
 TEST_F(ScreenCapture, PrintScreenTakesTheWholeScreen) {
   EXPECT_EQ(zBxPrintScreen(0, 100, 0), 0);
-  EXPECT_TRUE(messages_.Texts().empty());
-  ASSERT_EQ(printer_.Jobs.size(), 1u);
-  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 640);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 480);
+  ExpectOnePrintedPicture(640, 480);
 }
 
 TEST_F(ScreenCapture, UnknownWindowIsReportedAndNothingPrinted) {
