@@ -25,8 +25,8 @@
 #include "engine/template_reader.h"
 #include "engine/up_down_control.h"
 #include "platform/drawing/qpainter_canvas.h"
-#include "platform/printing/printer.h"
 #include "platform/printing/dialog_print.h"
+#include "platform/printing/printer.h"
 #include "platform/system/qt_application.h"
 
 namespace engine {

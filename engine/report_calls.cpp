@@ -9,9 +9,9 @@
 #include "engine/preview_window.h"
 #include "engine/report_model.h"
 #include "engine/template_reader.h"
+#include "platform/printing/dialog_print.h"
 #include "platform/printing/printer.h"
 #include "platform/system/file_paths.h"
-#include "platform/printing/dialog_print.h"
 
 namespace engine {
 namespace {
