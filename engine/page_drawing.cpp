@@ -1,6 +1,7 @@
 #include "engine/page_drawing.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -91,6 +92,28 @@ void StartJobWhenPrinting(std::optional<platform::PrintJob>& job) {
   job.emplace(printer);
 }
 
+// Each page of the print as many times as the print dialog asked: whole
+// copies one after the other when collated, else each page repeated before
+// the next; a new sheet before every page but the first. Once on the
+// preview.
+void DrawSheets(int32_t pageCount, const std::function<void(int32_t page)>& drawPage) {
+  const bool printing = Printing();
+  const platform::PrintSettings settings =
+      printing ? platform::Printer().Settings() : platform::PrintSettings{};
+  const int32_t copies = std::max(settings.copies, 1);
+  bool first = true;
+  const auto sheet = [&](int32_t page) {
+    if (!first && printing) platform::Printer().NewPage();
+    first = false;
+    drawPage(page);
+  };
+  for (int32_t outer = 1; outer <= (settings.collate ? copies : pageCount); ++outer) {
+    for (int32_t inner = 1; inner <= (settings.collate ? pageCount : copies); ++inner) {
+      sheet(settings.collate ? inner : outer);
+    }
+  }
+}
+
 }  // namespace
 
 void SelectTarget(TargetKind kind, platform::TCanvas* canvas) {
@@ -135,21 +158,13 @@ void PrintAllPages() {
 
   std::optional<platform::PrintJob> job;
   StartJobWhenPrinting(job);
-  PageCounters& counters = Counters();
   const int32_t realPages = RealPageCount(pages);
-  if (realPages == 0) {
-    // The static layer alone is printed as one page, and counted as one.
-    counters = {1, 1};
+  // The static layer alone is printed as one page, and counted as one.
+  DrawSheets(std::max(realPages, 1), [realPages](int32_t page) {
+    Counters() = {page, std::max(realPages, 1)};
     DrawPage(0);
-  } else {
-    counters.count = realPages;
-    for (int32_t i = 1; i <= realPages; ++i) {
-      counters.number = i;
-      DrawPage(0);
-      DrawPage(i);
-      if (job && i < realPages) platform::Printer().NewPage();
-    }
-  }
+    if (realPages > 0) DrawPage(page);
+  });
   if (job) job->End();
 }
 
@@ -161,10 +176,12 @@ void DrawOnePage(int32_t pageNumber) {
   std::optional<platform::PrintJob> job;
   StartJobWhenPrinting(job);
   const int32_t realPages = RealPageCount(pages);
-  Counters() = {pageNumber, std::max(realPages, 1)};
-  DrawPage(0);
-  // A page number outside the report draws the static layer alone.
-  if (realPages > 0 && pageNumber >= 1 && pageNumber <= realPages) DrawPage(pageNumber);
+  DrawSheets(1, [pageNumber, realPages](int32_t) {
+    Counters() = {pageNumber, std::max(realPages, 1)};
+    DrawPage(0);
+    // A page number outside the report draws the static layer alone.
+    if (realPages > 0 && pageNumber >= 1 && pageNumber <= realPages) DrawPage(pageNumber);
+  });
   if (job) job->End();
 }
 

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstdio>
@@ -24,8 +25,8 @@
 #include "engine/template_reader.h"
 #include "engine/up_down_control.h"
 #include "platform/drawing/qpainter_canvas.h"
+#include "platform/printing/dialog_print.h"
 #include "platform/printing/printer.h"
-#include "platform/system/print_dialog.h"
 #include "platform/system/qt_application.h"
 
 namespace engine {
@@ -43,6 +44,20 @@ QToolButton* MakeSpeedButton(QWidget* parent, int left, const char* hint, Previe
   button->setAutoRaise(true);
   return button;
 }
+
+// The platform's edit limit: it holds what the user types, not what the
+// program sets, so page 1005 that the paging buttons reach shows in full in a
+// box that takes three typed digits.
+class TypedLengthLimit final : public QValidator {
+ public:
+  TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+  State validate(QString& input, int& /*position*/) const override {
+    return input.size() <= limit_ ? Acceptable : Invalid;
+  }
+
+ private:
+  int limit_;
+};
 
 // Event handlers must not let an exception reach Qt; the printer's failure is
 // the one a user can cause here.
@@ -75,7 +90,7 @@ TPrev::TPrev(QWidget* owner) : QDialog(owner) {
   Edit1->setText(QString::number(state_->CurrentPage()));
   building_ = false;
   ApplyShownSize();
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 TPrev::~TPrev() = default;
@@ -109,7 +124,7 @@ void TPrev::BuildForm() {
 
   Edit1 = new QLineEdit(QStringLiteral("1"), Panel1);
   Edit1->setGeometry(221, 10, 49, 21);
-  Edit1->setMaxLength(3);
+  Edit1->setValidator(new TypedLengthLimit(3, Edit1));
   Edit1->setToolTip(QStringLiteral("Go to Page number"));
 
   UpDown1 = new UpDownControl(*Edit1, Panel1);
@@ -121,6 +136,10 @@ void TPrev::BuildForm() {
   ComboBox1 = new QComboBox(Panel1);
   ComboBox1->setGeometry(355, 10, 97, 21);
   ComboBox1->setEditable(true);
+  // The list holds its nine items only: typing neither completes to one of
+  // them (which would zoom at the first key) nor adds the typed text.
+  ComboBox1->setCompleter(nullptr);
+  ComboBox1->setInsertPolicy(QComboBox::NoInsert);
   ComboBox1->addItems({"200%", "150%", "100%", "75%", "50%", "25%", "10%", "Page Width",
                        "Full Page"});
   ComboBox1->setCurrentText(QStringLiteral("100%"));
@@ -189,6 +208,13 @@ void TPrev::ShowPage(int32_t pageNumber) {
   previewpanel->update();
 }
 
+void TPrev::Refresh() {
+  const DrawnView now{state_->CurrentPage(), state_->ShownWidth(), state_->ShownHeight()};
+  if (drawn_ && *drawn_ == now) return;
+  drawn_ = now;
+  ShowPage(now.page);
+}
+
 void TPrev::UpdateStatus() {
   StatusPanel0->setText(QString::fromStdString(state_->StatusText()));
 }
@@ -203,7 +229,7 @@ void TPrev::PagingTail() {
     Edit1->setText(QString::number(state_->CurrentPage()));
   }
   UpDown1->SetPosition(state_->CurrentPage());
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 void TPrev::FirstPageClick() {
@@ -238,13 +264,13 @@ void TPrev::Edit1Change() {
   }
   UpDown1->SetPosition(result->page);
   UpdateStatus();
-  ShowPage(result->page);
+  Refresh();
 }
 
 void TPrev::UpDown1Changing() {
   if (!state_->UpDownChanging(Edit1->text().toStdString())) return;
   UpdateStatus();
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 void TPrev::ApplyShownSize() {
@@ -255,13 +281,13 @@ void TPrev::ApplyShownSize() {
 void TPrev::ZoomInClick() {
   state_->ZoomIn();
   ApplyShownSize();
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 void TPrev::ZoomOutClick() {
   state_->ZoomOut();
   ApplyShownSize();
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 void TPrev::ComboBox1Change() {
@@ -269,23 +295,25 @@ void TPrev::ComboBox1Change() {
   state_->ComboChanged(ComboBox1->currentText().toStdString(), ScrollBox1->width(),
                        ScrollBox1->height());
   ApplyShownSize();
-  ShowPage(state_->CurrentPage());
+  Refresh();
 }
 
 void TPrev::PrintOnePageClick() {
-  if (!platform::RunPrintDialog()) return;
   GuardPrinting([this] {
-    SelectTarget(TargetKind::Printer, nullptr);
-    DrawOnePage(state_->CurrentPage());
+    platform::PrintAfterDialog([this] {
+      SelectTarget(TargetKind::Printer, nullptr);
+      DrawOnePage(state_->CurrentPage());
+    });
   });
   SelectTarget(TargetKind::Preview, nullptr);
 }
 
 void TPrev::PrintAllClick() {
-  if (!platform::RunPrintDialog()) return;
   GuardPrinting([] {
-    SelectTarget(TargetKind::Printer, nullptr);
-    PrintAllPages();
+    platform::PrintAfterDialog([] {
+      SelectTarget(TargetKind::Printer, nullptr);
+      PrintAllPages();
+    });
   });
   SelectTarget(TargetKind::Preview, nullptr);
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "engine/preview_state.h"
 
@@ -77,6 +78,18 @@ class TPrev : public QDialog {
   void PagingTail();
   void UpdateStatus();
   void ApplyShownSize();
+  // ShowPage once for each change of the page or of the shown size: showing
+  // and maximising the window re-apply the zoom, and a page whose picture
+  // cannot be read would say so each time it is drawn.
+  void Refresh();
+
+  struct DrawnView {
+    int32_t page;
+    int32_t width;
+    int32_t height;
+    bool operator==(const DrawnView&) const = default;
+  };
+  std::optional<DrawnView> drawn_;
 
   double paperWidth_ = 8.5;
   double paperHeight_ = 11.0;

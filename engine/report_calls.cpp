@@ -9,9 +9,9 @@
 #include "engine/preview_window.h"
 #include "engine/report_model.h"
 #include "engine/template_reader.h"
+#include "platform/printing/dialog_print.h"
 #include "platform/printing/printer.h"
 #include "platform/system/file_paths.h"
-#include "platform/system/print_dialog.h"
 
 namespace engine {
 namespace {
@@ -144,7 +144,7 @@ void PrintWithDialog() {
   }
   SelectTarget(TargetKind::Printer, nullptr);
   try {
-    if (platform::RunPrintDialog()) PrintAllPages();
+    platform::PrintAfterDialog([] { PrintAllPages(); });
   } catch (const platform::EPrinter&) {
     ShowMessage("Tessel: Printer error found in ZbxPrintwithDialog.  ");
     SetErrorFlag();

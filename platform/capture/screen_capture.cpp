@@ -86,9 +86,26 @@ PictureResult ToPicture(XImage* ximage) {
   return PictureFromImage(std::move(image));
 }
 
-// The window a user sees as "the window, frame included": the ancestor just
-// below the root, which is the window manager's frame where there is one.
-Window FrameOf(Display* display, Window window) {
+// A top-level window that a window manager looks after carries WM_STATE.
+bool IsManagedTopLevel(Display* display, Window window, Atom wmState) {
+  if (wmState == 0) return false;
+  Atom type = 0;
+  int format = 0;
+  unsigned long items = 0, after = 0;
+  unsigned char* data = nullptr;
+  const int status = XGetWindowProperty(display, window, wmState, 0, 0, False, AnyPropertyType,
+                                        &type, &format, &items, &after, &data);
+  if (data) XFree(data);
+  return status == Success && type != 0;
+}
+
+// What the user sees as the window of a handle. A top-level window comes
+// with its frame: the ancestor just below the root, which is the window
+// manager's frame where there is one. A child window inside a top-level
+// window (a control, a pane) is its own rectangle only.
+Window WindowToCapture(Display* display, Window window) {
+  const Atom wmState = XInternAtom(display, "WM_STATE", True);
+  bool topLevelClient = false;
   Window current = window;
   for (int depth = 0; depth < 64; ++depth) {
     Window root = 0, parent = 0;
@@ -96,7 +113,13 @@ Window FrameOf(Display* display, Window window) {
     unsigned int count = 0;
     if (!XQueryTree(display, current, &root, &parent, &children, &count)) return current;
     if (children) XFree(children);
-    if (parent == 0 || parent == root) return current;
+    if (IsManagedTopLevel(display, current, wmState)) {
+      if (current != window) return window;
+      topLevelClient = true;
+    }
+    // Without a window manager the top-level window is the one just below
+    // the root.
+    if (parent == 0 || parent == root) return current == window || topLevelClient ? current : window;
     current = parent;
   }
   return current;
@@ -140,10 +163,10 @@ PictureResult CaptureWindow(uint32_t windowId) {
   if (!connection.get()) return PictureError{"there is no X11 display to capture"};
   if (windowId == 0) return PictureError{"the window 0 does not exist"};
   lastXError = 0;
-  const Window frame = FrameOf(connection.get(), static_cast<Window>(windowId));
+  const Window shown = WindowToCapture(connection.get(), static_cast<Window>(windowId));
   XSync(connection.get(), False);
   if (lastXError != 0) return PictureError{"the window " + std::to_string(windowId) + " does not exist"};
-  return CaptureDrawable(connection.get(), frame);
+  return CaptureDrawable(connection.get(), shown);
 }
 
 #else

@@ -1,6 +1,7 @@
 #pragma once
-// Captures of the whole screen and of one window (frame included) through
-// X11. A window handle is an X11 window id.
+// Captures of the whole screen and of one window through X11: a top-level
+// window with its frame, a child window alone. A window handle is an X11
+// window id.
 #include <cstdint>
 #include <string>
 #include <variant>

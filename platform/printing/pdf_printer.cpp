@@ -1,6 +1,7 @@
 #include "platform/printing/pdf_printer.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -48,6 +49,7 @@ bool HasGuiApplication() {
 struct PdfPrinter::Job {
   std::string printTo;
   std::string path;
+  bool numbered = true;
   TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
   QSaveFile file;
   std::optional<QPdfWriter> writer;
@@ -76,8 +78,9 @@ void PdfPrinter::BeginDoc() {
   if (!HasGuiApplication()) throw EPrinter("Printing needs a Qt GUI application object.");
 
   const std::string printTo = PrintTarget();
-  auto job = std::make_unique<Job>(names_.NextPath(printTo));
+  auto job = std::make_unique<Job>(NextOutputFile());
   job->printTo = printTo;
+  job->numbered = Settings().outputFile.empty();
   job->orientation = orientation_;
   // QSaveFile asks only whether this user may write the file, which root
   // always may: a read-only PDF would be replaced.
@@ -116,7 +119,7 @@ void PdfPrinter::EndDoc() {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
                    job->file.errorString().toStdString());
   }
-  names_.CountJob(job->printTo);
+  if (job->numbered) names_.CountJob(job->printTo);
   std::fprintf(stderr, "zbx_qn: printed to %s\n", job->path.c_str());
   std::fflush(stderr);
 }
@@ -129,6 +132,20 @@ void PdfPrinter::Abort() {
   job->painter.end();
   // Without a commit the temporary file is removed and nothing appears.
   job->file.cancelWriting();
+}
+
+bool PdfPrinter::ApplySettings(const PrintSettings& settings) {
+  if (!settings.printerName.empty()) return false;
+  KeepSettings(settings);
+  return true;
+}
+
+// A file the print dialog chose is written as it is named, past any
+// ZBX_PRINT_TO.
+std::string PdfPrinter::NextOutputFile() const {
+  const std::string& chosenFile = Settings().outputFile;
+  if (chosenFile.empty()) return names_.NextPath(PrintTarget());
+  return QFileInfo(QString::fromStdString(chosenFile)).absoluteFilePath().toStdString();
 }
 
 bool PdfPrinter::Printing() const { return job_ != nullptr; }

@@ -42,6 +42,10 @@ class PdfPrinter : public TPrinter {
   int32_t PhysicalOffsetY() const override;
   int32_t PageWidth() const override;
   int32_t PageHeight() const override;
+  // A file to print to, copies and their order; a system printer is not
+  // this printer's to take.
+  bool ApplySettings(const PrintSettings& settings) override;
+  std::string NextOutputFile() const override;
 
  private:
   struct Job;

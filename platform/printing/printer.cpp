@@ -1,6 +1,7 @@
 #include "platform/printing/printer.h"
 
 #include <QPrinterInfo>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -28,6 +29,16 @@ TPrinter* MakeProcessPrinter() {
 }
 
 }  // namespace
+
+bool TPrinter::ApplySettings(const PrintSettings& settings) {
+  KeepSettings(settings);
+  return true;
+}
+
+void TPrinter::KeepSettings(const PrintSettings& settings) {
+  settings_ = settings;
+  settings_.copies = std::clamp(settings.copies, 1, kMaxCopies);
+}
 
 TPrinter& Printer() {
   if (installedPrinter != nullptr) return *installedPrinter;

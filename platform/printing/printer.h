@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/drawing/canvas.h"
+#include "platform/printing/print_settings.h"
 
 namespace platform {
 
@@ -52,6 +53,24 @@ class TPrinter {
   // The printable area in device pixels (TPrinter.PageWidth/PageHeight).
   virtual int32_t PageWidth() const = 0;
   virtual int32_t PageHeight() const = 0;
+
+  // The settings the next job takes: the printer's name, the copies each job
+  // is to hold (drawn by the job's caller, on every backend alike, so that
+  // the order of the pages is the same everywhere) and a file to print to.
+  const PrintSettings& Settings() const { return settings_; }
+  // False, and nothing changed, when this printer cannot take them (the PDF
+  // backend asked for a system printer); the copies are held within
+  // 1..kMaxCopies.
+  virtual bool ApplySettings(const PrintSettings& settings);
+  // For a printer that writes files: the file the next job goes to, which
+  // the print dialog offers. Empty for a printer.
+  virtual std::string NextOutputFile() const { return {}; }
+
+ protected:
+  void KeepSettings(const PrintSettings& settings);
+
+ private:
+  PrintSettings settings_;
 };
 
 // The process's printer (the class library's Printer()): made on first use

@@ -19,7 +19,7 @@ void RecordingPrinter::BeginDoc() {
   Log.push_back("BeginDoc");
   if (printing_) throw EPrinter("Printing in progress");
   if (setup_.failBeginDoc) throw EPrinter("The printer cannot start a job.");
-  Jobs.push_back(Job{orientation_, {}, false, false});
+  Jobs.push_back(Job{orientation_, {}, false, false, Settings()});
   Jobs.back().pages.emplace_back();
   printing_ = true;
   canvas_.SetTarget(&Jobs.back().pages.back());

@@ -45,6 +45,7 @@ class RecordingPrinter : public TPrinter {
     std::vector<RecordingCanvas> pages;
     bool ended = false;
     bool aborted = false;
+    PrintSettings settings;  // those in force when the job began
   };
   std::vector<Job> Jobs;
   // "BeginDoc", "NewPage", "EndDoc", "Abort", "SetOrientation 0|1" in order.

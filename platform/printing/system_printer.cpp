@@ -32,6 +32,21 @@ struct SystemPrinter::Job {
 SystemPrinter::SystemPrinter(const QPrinterInfo& printer)
     : printer_(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)) {
   printer_->setFullPage(false);
+  KeepSettings(PrintSettings{printer_->printerName().toStdString(), 1, false, {}});
+}
+
+bool SystemPrinter::ApplySettings(const PrintSettings& settings) {
+  if (!settings.outputFile.empty()) return false;
+  if (job_) throw EPrinter("Printing in progress");
+  PrintSettings kept = settings;
+  if (kept.printerName.empty()) kept.printerName = printer_->printerName().toStdString();
+  if (kept.printerName != printer_->printerName().toStdString()) {
+    const QPrinterInfo other = QPrinterInfo::printerInfo(QString::fromStdString(kept.printerName));
+    if (other.isNull()) throw EPrinter("The printer " + kept.printerName + " does not exist.");
+    printer_->setPrinterName(other.printerName());
+  }
+  KeepSettings(kept);
+  return true;
 }
 
 SystemPrinter::~SystemPrinter() { Abort(); }

@@ -38,6 +38,9 @@ class SystemPrinter : public TPrinter {
   int32_t PhysicalOffsetY() const override;
   int32_t PageWidth() const override;
   int32_t PageHeight() const override;
+  // Another printer of the system by its name; throws EPrinter when there is
+  // none of that name. A file to print to is the PDF backend's.
+  bool ApplySettings(const PrintSettings& settings) override;
 
  private:
   struct Job;

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "engine/zbx_qn.h"
@@ -63,9 +64,11 @@ class PrivateXServer {
   }
   Display* display() const { return display_; }
 
-  // A mapped window of one colour; returns its id.
-  Window ShowWindow(int x, int y, int width, int height, unsigned long rgb) {
-    const Window window = XCreateSimpleWindow(display_, DefaultRootWindow(display_), x, y,
+  // A mapped window of one colour inside parent (the root when 0); returns
+  // its id.
+  Window ShowWindow(int x, int y, int width, int height, unsigned long rgb, Window parent = 0) {
+    if (parent == 0) parent = DefaultRootWindow(display_);
+    const Window window = XCreateSimpleWindow(display_, parent, x, y,
                                               static_cast<unsigned>(width),
                                               static_cast<unsigned>(height), 0, 0, rgb);
     XSelectInput(display_, window, ExposureMask);
@@ -74,6 +77,16 @@ class PrivateXServer {
     XWindowEvent(display_, window, ExposureMask, &event);
     XSync(display_, False);
     return window;
+  }
+
+  // Marks a window as a window manager marks the top-level windows it looks
+  // after.
+  void MarkManaged(Window window) {
+    const Atom wmState = XInternAtom(display_, "WM_STATE", False);
+    const long normalState[2] = {1, 0};
+    XChangeProperty(display_, window, wmState, wmState, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(normalState), 2);
+    XSync(display_, False);
   }
 
  private:
@@ -90,6 +103,16 @@ class ScreenCapture : public ::testing::Test {
   }
   void TearDown() override {
     if (server_.display()) platform::SetPrinter(previous_);
+  }
+
+  // One job of one page holding one picture of that size, and no message.
+  void ExpectOnePrintedPicture(int32_t width, int32_t height) {
+    EXPECT_TRUE(messages_.Texts().empty());
+    ASSERT_EQ(printer_.Jobs.size(), 1u);
+    ASSERT_EQ(printer_.Jobs[0].pages.size(), 1u);
+    ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
+    EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, width);
+    EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, height);
   }
 
   PrivateXServer server_;
@@ -112,22 +135,60 @@ TEST_F(ScreenCapture, WindowIsCapturedWhereverItStands) {
 TEST_F(ScreenCapture, PrintWindowPrintsTheWindowOnOnePage) {
   const Window window = server_.ShowWindow(10, 10, 200, 100, 0x00FF00);
   EXPECT_EQ(zBxPrintWindow(static_cast<int32_t>(window), 1, 100, 1), 0);
-  EXPECT_TRUE(messages_.Texts().empty());
+  ExpectOnePrintedPicture(200, 100);
   ASSERT_EQ(printer_.Jobs.size(), 1u);
   EXPECT_EQ(printer_.Jobs[0].orientation, platform::TPrinterOrientation::poLandscape);
-  ASSERT_EQ(printer_.Jobs[0].pages.size(), 1u);
-  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 200);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 100);
+}
+
+// The size and the colours at two corners of a capture.
+struct Captured {
+  QSize size;
+  QRgb topLeft = 0;
+  QRgb bottomRight = 0;
+  friend bool operator==(const Captured&, const Captured&) = default;
+  friend void PrintTo(const Captured& captured, std::ostream* out) {
+    *out << captured.size.width() << " x " << captured.size.height() << std::hex << ", #"
+         << captured.topLeft << " .. #" << captured.bottomRight << std::dec;
+  }
+};
+
+Captured CaptureOf(Window window) {
+  auto captured = platform::CaptureWindow(static_cast<uint32_t>(window));
+  if (!std::holds_alternative<platform::Picture>(captured)) {
+    ADD_FAILURE() << std::get<platform::PictureError>(captured).reason;
+    return {};
+  }
+  const QImage& image = std::get<platform::Picture>(captured).impl().image;
+  return {image.size(), image.pixel(0, 0) & 0xFFFFFFu,
+          image.pixel(image.width() - 1, image.height() - 1) & 0xFFFFFFu};
+}
+
+TEST_F(ScreenCapture, ChildWindowIsCapturedAlone) {
+  const Window top = server_.ShowWindow(50, 40, 200, 150, 0xFF0000);
+  const Window child = server_.ShowWindow(30, 20, 60, 40, 0x00FF00, top);
+  const Window grandchild = server_.ShowWindow(5, 5, 10, 8, 0x0000FF, child);
+  EXPECT_EQ(CaptureOf(child), (Captured{QSize(60, 40), 0x00FF00, 0x00FF00}));
+  EXPECT_EQ(CaptureOf(grandchild), (Captured{QSize(10, 8), 0x0000FF, 0x0000FF}));
+  EXPECT_EQ(CaptureOf(top), (Captured{QSize(200, 150), 0xFF0000, 0xFF0000}));
+
+  EXPECT_EQ(zBxPrintWindow(static_cast<int32_t>(child), 0, 100, 1), 0);
+  ExpectOnePrintedPicture(60, 40);
+}
+
+TEST_F(ScreenCapture, ManagedWindowComesWithItsFrameAndItsChildAlone) {
+  // A reparenting window manager's frame holding the top-level window.
+  const Window frame = server_.ShowWindow(20, 20, 240, 180, 0x0000FF);
+  const Window top = server_.ShowWindow(4, 24, 232, 152, 0xFF0000, frame);
+  server_.MarkManaged(top);
+  const Window child = server_.ShowWindow(10, 10, 50, 30, 0x00FF00, top);
+  EXPECT_EQ(CaptureOf(top), (Captured{QSize(240, 180), 0x0000FF, 0x0000FF}));
+  EXPECT_EQ(CaptureOf(frame), (Captured{QSize(240, 180), 0x0000FF, 0x0000FF}));
+  EXPECT_EQ(CaptureOf(child), (Captured{QSize(50, 30), 0x00FF00, 0x00FF00}));
 }
 
 TEST_F(ScreenCapture, PrintScreenTakesTheWholeScreen) {
   EXPECT_EQ(zBxPrintScreen(0, 100, 0), 0);
-  EXPECT_TRUE(messages_.Texts().empty());
-  ASSERT_EQ(printer_.Jobs.size(), 1u);
-  ASSERT_EQ(printer_.Jobs[0].pages[0].Calls.size(), 1u);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra1, 640);
-  EXPECT_EQ(printer_.Jobs[0].pages[0].Calls[0].extra2, 480);
+  ExpectOnePrintedPicture(640, 480);
 }
 
 TEST_F(ScreenCapture, UnknownWindowIsReportedAndNothingPrinted) {

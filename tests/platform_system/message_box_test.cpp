@@ -45,14 +45,28 @@ TEST(MessageBox, WithoutDisplayTheTextIsOneUtf8LineOnStandardError) {
 }
 
 TEST(PrintDialog, HookAnswersAndHeadlessDefaultIsOk) {
+  const platform::PrintSettings proposed{"Office", 2, true, {}};
+  platform::PrintSettings settings = proposed;
   platform::SetPrintDialogAnswer([] { return false; });
-  EXPECT_FALSE(platform::RunPrintDialog());
+  EXPECT_FALSE(platform::RunPrintDialog(settings));
   int asked = 0;
   platform::SetPrintDialogAnswer([&asked] { return ++asked > 0; });
-  EXPECT_TRUE(platform::RunPrintDialog());
+  EXPECT_TRUE(platform::RunPrintDialog(settings));
   EXPECT_EQ(asked, 1);
+  EXPECT_EQ(settings, proposed);
+
+  platform::SetPrintDialogAnswer([](platform::PrintSettings& chosen) {
+    EXPECT_EQ(chosen.printerName, "Office");
+    chosen = {{}, 3, false, "/tmp/chosen.pdf"};
+    return true;
+  });
+  EXPECT_TRUE(platform::RunPrintDialog(settings));
+  EXPECT_EQ(settings, (platform::PrintSettings{{}, 3, false, "/tmp/chosen.pdf"}));
+
   platform::SetPrintDialogAnswer({});
-  EXPECT_TRUE(platform::RunPrintDialog());
+  settings = proposed;
+  EXPECT_TRUE(platform::RunPrintDialog(settings));
+  EXPECT_EQ(settings, proposed);
 }
 
 }  // namespace

@@ -1,78 +1,17 @@
 // The preview window driven under the offscreen platform.
-#include <gtest/gtest.h>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QTest>
 #include <QToolButton>
-#include <filesystem>
-#include <fstream>
-#include <string>
 
 #include "engine/page_drawing.h"
 #include "engine/preview_window.h"
-#include "engine/zbx_qn.h"
-#include "platform/printing/recording_printer.h"
-#include "platform/system/message_box.h"
-#include "platform/system/print_dialog.h"
-#include "platform/system/qt_application.h"
+#include "tests/preview_navigation/preview_fixture.h"
 
 namespace engine {
 namespace {
-
-// A report of rows 1 inch high in a body region: ten rows fill a page.
-std::string TemplateText(const std::string& paper) {
-  return "[RSTYLES]\r\nRR0=REPORTSTYLE\r\n"
-         "[RR0]\r\n" + paper +
-         "[STYLES]\r\nRS0=LABELSTYLE\r\n"
-         "[RS0]\r\nSTYLENAME=DEFAULTSTYLE\r\nSTYLE=0\r\nSIZE=8\r\nCOLOR=0\r\nNAME=Arial\r\n"
-         "[REPORT]\r\nRC1=FIXEDREGION\r\n"
-         "[RC1]\r\nNAME=Body\r\nLEFT=0\r\nTOP=0\r\nWIDTH=780\r\nHEIGHT=1000\r\nPARENT=REPORT\r\n"
-         "[Body]\r\nRC2=REPEATREGION\r\n"
-         "[RC2]\r\nNAME=Row\r\nLEFT=0\r\nTOP=0\r\nWIDTH=780\r\nHEIGHT=100\r\nPARENT=Body\r\n"
-         "MULTIPAGE=TRUE\r\n"
-         "[Row]\r\nRC3=VARIABLE\r\n"
-         "[RC3]\r\nNAME=Cell\r\nLEFT=10\r\nTOP=10\r\nWIDTH=300\r\nHEIGHT=20\r\nPARENT=Row\r\n"
-         "VARTYPE=string\r\nHLWHEN=none\r\nHLVALUE=\r\nMASTERVARIABLE=0\r\n"
-         "STYLE=DEFAULTSTYLE\r\nHLSTYLE=DEFAULTSTYLE\r\n";
-}
-
-class PreviewWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(platform::EnsureApplication());
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tessel-preview-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-    previous_ = platform::SetPrinter(&printer_);
-  }
-  void TearDown() override {
-    zBxFreeReport();
-    platform::SetPrinter(previous_);
-    platform::SetPrintDialogAnswer({});
-    std::filesystem::remove_all(folder_);
-  }
-
-  void LoadRows(int rows, const std::string& paper = "") {
-    const auto path = folder_ / "rows.qnf";
-    std::ofstream(path, std::ios::binary) << TemplateText(paper);
-    ASSERT_EQ(zBxCreateReport(path.c_str()), 0);
-    zBxBeginRegion("Body");
-    for (int i = 1; i <= rows; ++i) {
-      zBxBeginRegion("Row");
-      zBxSetVariable("Cell", ("row " + std::to_string(i)).c_str());
-      zBxEndRegion();
-    }
-    zBxEndRegion();
-  }
-
-  platform::ScopedMessageRecorder messages_;
-  platform::RecordingPrinter printer_;
-  platform::TPrinter* previous_ = nullptr;
-  std::filesystem::path folder_;
-};
 
 TEST_F(PreviewWindow, OpensOnFirstPageWithItsControls) {
   LoadRows(45);
@@ -80,7 +19,6 @@ TEST_F(PreviewWindow, OpensOnFirstPageWithItsControls) {
   EXPECT_EQ(prev.windowTitle(), "Tessel Previewer");
   EXPECT_EQ(prev.StatusPanel0->text(), "Page 1 of 5");
   EXPECT_EQ(prev.Edit1->text(), "1");
-  EXPECT_EQ(prev.Edit1->maxLength(), 3);
   EXPECT_EQ(prev.ComboBox1->currentText(), "100%");
   EXPECT_EQ(prev.ComboBox1->count(), 9);
   EXPECT_EQ(prev.ComboBox1->itemText(7), "Page Width");
@@ -147,6 +85,31 @@ TEST_F(PreviewWindow, PrintPageAsksFirstAndPrintsOnePage) {
   ASSERT_EQ(printer_.Jobs.size(), 2u);
   EXPECT_EQ(printer_.Jobs[1].pages.size(), 5u);
   EXPECT_TRUE(messages_.Texts().empty());
+}
+
+TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
+  LoadRows(45);
+  TPrev prev;
+  platform::SetPrintDialogAnswer([](platform::PrintSettings& settings) {
+    settings = {"Second floor", 2, true, {}};
+    return true;
+  });
+  QTest::mouseClick(prev.NextPage, Qt::LeftButton);
+  QTest::mouseClick(prev.PrintOnePage, Qt::LeftButton);
+  QTest::mouseClick(prev.PrintAll, Qt::LeftButton);
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[0].settings.printerName, "Second floor");
+  EXPECT_EQ(printer_.Jobs[0].pages.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[1].settings.copies, 2);
+  EXPECT_EQ(printer_.Jobs[1].pages.size(), 10u);
+  EXPECT_EQ(printer_.Settings(), platform::PrintSettings{});
+
+  // A dialog that fails is the preview's printer error, not a crash.
+  platform::SetPrintDialogAnswer([]() -> bool { throw platform::EPrinter("no printer"); });
+  QTest::mouseClick(prev.PrintAll, Qt::LeftButton);
+  EXPECT_EQ(messages_.Texts(),
+            std::vector<std::string>{"Tessel: Printer error found in preview: no printer  "});
+  EXPECT_EQ(printer_.Jobs.size(), 2u);
 }
 
 TEST_F(PreviewWindow, PreviewWithoutDisplayStillLaysOutForPrinting) {

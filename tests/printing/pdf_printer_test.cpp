@@ -71,6 +71,21 @@ TEST_F(PdfPrinting, JobsGoToTheNamedFileThenNumberedAndTellTheirPath) {
   EXPECT_EQ(Files(), (QStringList{"out-2.pdf", "out-3.pdf", "out.pdf"}));
 }
 
+TEST_F(PdfPrinting, AChosenFileIsWrittenAsNamedAndTakesNoNumber) {
+  ScopedEnvironment target("ZBX_PRINT_TO", Path("out.pdf").c_str());
+  PdfPrinter printer;
+  EXPECT_FALSE(printer.ApplySettings(PrintSettings{"Office", 1, false, {}}));
+  EXPECT_EQ(printer.Settings(), PrintSettings{});
+  EXPECT_EQ(printer.NextOutputFile(), Path("out.pdf"));
+
+  ASSERT_TRUE(printer.ApplySettings(PrintSettings{{}, 2, true, Path("chosen.pdf")}));
+  EXPECT_EQ(printer.NextOutputFile(), Path("chosen.pdf"));
+  EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("chosen.pdf") + "\n");
+  ASSERT_TRUE(printer.ApplySettings(PrintSettings{}));
+  EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("out.pdf") + "\n");
+  EXPECT_EQ(Files(), (QStringList{"chosen.pdf", "out.pdf"}));
+}
+
 TEST_F(PdfPrinting, WithoutTheVariableJobsAreNumberedInTheCurrentFolder) {
   ScopedEnvironment target("ZBX_PRINT_TO", nullptr);
   tessel_test::ScopedCurrentFolder current(folder_.path().toStdString());

@@ -1,0 +1,169 @@
+// What the user chooses in the print dialog reaches the job: another printer,
+// the copies and their order, and a file to print to. The choice holds for
+// the print it was made for; a later print goes as before.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/printing/printer.h"
+#include "tests/printing/pdf_tools.h"
+#include "tests/report_calls/report_calls_fixture.h"
+
+namespace engine {
+namespace {
+
+using tessel_test::CommandOutput;
+using tessel_test::PdfInfo;
+
+constexpr std::string_view kPagesTemplate =
+    "[RSTYLES]\nRR0=REPORTSTYLE\n[RR0]\n[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\n"
+    "[REPORT]\nRC1=FIXEDREGION\n"
+    "[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=1000\nPARENT=REPORT\n"
+    "[Body]\nRC2=LABEL\nRC3=REPEATREGION\n"
+    "[RC2]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=Body\nTEXT=Amounts\n"
+    "[RC3]\nNAME=Rows\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=100\nPARENT=Body\nMULTIPAGE=TRUE\n"
+    "[Rows]\nRC4=VARIABLE\n"
+    "[RC4]\nNAME=Amount\nLEFT=10\nTOP=30\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n";
+
+class DialogChoices : public ReportCalls {
+ protected:
+  // Thirty amounts, ten to a page, each page headed "Amounts".
+  void Load() {
+    ASSERT_EQ(zBxCreateReport(Write("pages.qnf", kPagesTemplate).c_str()), 0);
+    zBxBeginRegion("Body");
+    for (int amount = 1; amount <= 30; ++amount) {
+      zBxBeginRegion("Rows");
+      zBxSetVariable("Amount", std::to_string(amount).c_str());
+      zBxEndRegion();
+    }
+    zBxEndRegion();
+    ASSERT_TRUE(Messages().empty());
+  }
+
+  static void Choose(platform::PrintSettings choice) {
+    platform::SetPrintDialogAnswer([choice](platform::PrintSettings& settings) {
+      settings = choice;
+      return true;
+    });
+  }
+
+  // The texts drawn on each page of a recorded job.
+  static std::vector<std::string> PageTexts(const platform::RecordingPrinter::Job& job) {
+    std::vector<std::string> pages;
+    for (const platform::RecordingCanvas& page : job.pages) {
+      std::string text;
+      for (const platform::CanvasCall& call : page.Calls) {
+        if (call.kind == platform::CanvasCall::Kind::TextOut) text += call.text + " ";
+      }
+      pages.push_back(text);
+    }
+    return pages;
+  }
+
+  static std::string PdfPageText(const std::string& path, size_t page) {
+    const std::string number = std::to_string(page);
+    return CommandOutput("pdftotext -f " + number + " -l " + number + " '" + path + "' - 2>/dev/null");
+  }
+};
+
+TEST_F(DialogChoices, AnotherPrinterAndUncollatedCopiesReachTheJob) {
+  Load();
+  zBxPrintReport();
+  ASSERT_EQ(printer_.Jobs.size(), 1u);
+  const std::vector<std::string> single = PageTexts(printer_.Jobs[0]);
+  ASSERT_GE(single.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[0].settings, platform::PrintSettings{});
+
+  Choose({"Second floor", 3, false, {}});
+  EXPECT_EQ(zBxPrintWithDialog(), 0);
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[1].settings, (platform::PrintSettings{"Second floor", 3, false, {}}));
+  std::vector<std::string> expected;
+  for (const std::string& page : single) expected.insert(expected.end(), 3, page);
+  EXPECT_EQ(PageTexts(printer_.Jobs[1]), expected);
+
+  // The next print without the dialog goes as before.
+  zBxPrintReport();
+  ASSERT_EQ(printer_.Jobs.size(), 3u);
+  EXPECT_EQ(printer_.Jobs[2].settings, platform::PrintSettings{});
+  EXPECT_EQ(PageTexts(printer_.Jobs[2]), single);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DialogChoices, CopiesAreHeldWithinWhatTheDialogOffers) {
+  Load();
+  Choose({{}, 0, true, {}});
+  zBxPrintWithDialog();
+  Choose({{}, 1000000, true, {}});
+  zBxPrintWithDialog();
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  EXPECT_EQ(printer_.Jobs[0].settings.copies, 1);
+  EXPECT_EQ(printer_.Jobs[1].settings.copies, platform::kMaxCopies);
+  EXPECT_EQ(printer_.Jobs[1].pages.size(), printer_.Jobs[0].pages.size() * platform::kMaxCopies);
+}
+
+TEST_F(DialogChoices, PrintToFileWritesTheChosenFileWithCollatedCopies) {
+  Load();
+  const std::string printTo = (folder_.Path() / "print-to.pdf").string();
+  const std::string chosen = (folder_.Path() / "chosen file.pdf").string();
+  const tessel_test::ScopedEnvironment target("ZBX_PRINT_TO", printTo.c_str());
+  platform::SetPrinter(nullptr);  // the process's own printer: the PDF backend here
+
+  Choose({{}, 2, true, chosen});
+  EXPECT_EQ(zBxPrintWithDialog(), 0);
+  EXPECT_FALSE(std::filesystem::exists(printTo));
+  ASSERT_TRUE(std::filesystem::exists(chosen));
+
+  // The next print without the dialog goes to ZBX_PRINT_TO, one copy.
+  zBxPrintReport();
+  platform::SetPrinter(&printer_);
+  ASSERT_TRUE(std::filesystem::exists(printTo));
+  const size_t pages = std::stoul(PdfInfo(printTo)["Pages"]);
+  ASSERT_GE(pages, 2u);
+  ASSERT_EQ(PdfInfo(chosen)["Pages"], std::to_string(2 * pages));
+  for (size_t page = 1; page <= pages; ++page) {
+    const std::string text = PdfPageText(printTo, page);
+    EXPECT_NE(text.find("Amounts"), std::string::npos);
+    EXPECT_EQ(PdfPageText(chosen, page), text) << "page " << page;
+    EXPECT_EQ(PdfPageText(chosen, pages + page), text) << "page " << pages + page;
+  }
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_FALSE(ErrorFlag());
+}
+
+TEST_F(DialogChoices, TheOfferedFileIsTheOneThePrintWouldGoTo) {
+  Load();
+  const std::string printTo = (folder_.Path() / "print-to.pdf").string();
+  const tessel_test::ScopedEnvironment target("ZBX_PRINT_TO", printTo.c_str());
+  platform::SetPrinter(nullptr);
+  std::vector<platform::PrintSettings> offered;
+  platform::SetPrintDialogAnswer([&offered](platform::PrintSettings& settings) {
+    offered.push_back(settings);
+    return true;
+  });
+  zBxPrintWithDialog();
+  zBxPrintWithDialog();
+  platform::SetPrinter(&printer_);
+  ASSERT_EQ(offered.size(), 2u);
+  EXPECT_EQ(offered[0], (platform::PrintSettings{{}, 1, false, printTo}));
+  EXPECT_EQ(offered[1].outputFile, (folder_.Path() / "print-to-2.pdf").string());
+  EXPECT_TRUE(std::filesystem::exists(printTo));
+  EXPECT_TRUE(std::filesystem::exists(folder_.Path() / "print-to-2.pdf"));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DialogChoices, AnUnknownPrinterIsAPrinterError) {
+  Load();
+  const std::string printTo = (folder_.Path() / "print-to.pdf").string();
+  const tessel_test::ScopedEnvironment target("ZBX_PRINT_TO", printTo.c_str());
+  platform::SetPrinter(nullptr);
+  Choose({"No printer of this name", 1, false, {}});
+  EXPECT_EQ(zBxPrintWithDialog(), 0);
+  platform::SetPrinter(&printer_);
+  EXPECT_EQ(Messages(), Texts{"Tessel: Printer error found in ZbxPrintwithDialog.  "});
+  EXPECT_TRUE(ErrorFlag());
+  EXPECT_FALSE(std::filesystem::exists(printTo));
+}
+
+}  // namespace
+}  // namespace engine
