@@ -77,6 +77,9 @@ constexpr std::array kEntries = std::to_array<Entry>({
     {"listtable", RtfWord::SkippedDestination, 0},
     {"lquote", RtfWord::Character, u'\u2018'},
     {"manager", RtfWord::SkippedDestination, 0},
+    // A nested table's cells and rows stand apart as the outer table's do.
+    {"nestcell", RtfWord::Character, u'\t'},
+    {"nestrow", RtfWord::Paragraph, 0},
     {"nonshppict", RtfWord::SkippedDestination, 0},
     {"object", RtfWord::SkippedDestination, 0},
     {"operator", RtfWord::SkippedDestination, 0},
