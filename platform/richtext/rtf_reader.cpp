@@ -232,7 +232,9 @@ void RtfReader::ControlWord(const RtfToken& token) {
   switch (state.destination) {
     case Destination::FontTable:
       if (info.word == RtfWord::Font && token.hasParameter) fonts_.BeginEntry(token.parameter);
-      if (info.word == RtfWord::FontCharset && token.hasParameter) fonts_.SetCharset(token.parameter);
+      if (info.word == RtfWord::FontCharset && token.hasParameter) {
+        fonts_.SetCharset(token.parameter);
+      }
       if (info.word == RtfWord::Unicode && token.hasParameter) UnicodeCharacter(token.parameter);
       return;
     case Destination::ColorTable:

@@ -35,7 +35,8 @@ QString WindowsCodePageDecoder::Decode(int32_t codePage, std::string_view bytes)
   if (codePage == kWindows1252 || !IsWindowsCodePage(codePage)) {
     text.reserve(static_cast<qsizetype>(bytes.size()));
     for (const char byte : bytes) {
-      if (byte != '\0') text.append(QChar(static_cast<char16_t>(Win1252ToCodePoint(static_cast<unsigned char>(byte)))));
+      if (byte == '\0') continue;
+      text.append(QChar(static_cast<char16_t>(Win1252ToCodePoint(static_cast<unsigned char>(byte)))));
     }
     return text;
   }
@@ -48,6 +49,8 @@ QString WindowsCodePageDecoder::Decode(int32_t codePage, std::string_view bytes)
                 .first;
   }
   QStringDecoder& decoder = found->second;
+  // A Qt built without ICU has none of these converters; its text then reads
+  // as it always did.
   if (!decoder.isValid()) return Decode(kWindows1252, bytes);
   size_t start = 0;
   while (start < bytes.size()) {

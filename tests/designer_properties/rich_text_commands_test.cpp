@@ -80,7 +80,9 @@ TEST_F(RichTextCommandsTest, FromFileShowsTextInTheDocumentsCodePages) {
       "scripts.rtf",
       "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
       "{\\f1\\fnil\\fcharset128 MS Gothic;}{\\f2\\fswiss\\fcharset161 Arial Greek;}}"
-      "Prosz\\'ea zap\\'b3" "aci\\'e6\\par\\f1 \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par\\f2 \\'ca\\'e1\\'eb\\'e7\\'ec\\'dd\\'f1\\'e1}");
+      "Prosz\\'ea zap\\'b3aci\\'e6\\par"
+      "\\f1 \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par"
+      "\\f2 \\'ca\\'e1\\'eb\\'e7\\'ec\\'dd\\'f1\\'e1}");
   dialogs->ReplyFile(rtf);
   Choose("FromFile1");
   ASSERT_EQ(richText->FRtfFile, rtf);
