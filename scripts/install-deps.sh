@@ -6,8 +6,13 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libjpeg62-turbo-dev libx11-dev fonts-liberation2)
 if [ "${1:-}" = "test" ]; then
+  # Fonts with the letters of every Windows code page, for the tests that
+  # print RTF text in them: Liberation has the European scripts and Hebrew,
+  # DejaVu Arabic, Loma Thai, WenQuanYi Micro Hei Chinese, Japanese and
+  # Korean (2 MB to download, where the Noto CJK fonts would be 56 MB).
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev
-    xvfb xauth x11-utils poppler-utils xdotool)
+    xvfb xauth x11-utils poppler-utils xdotool
+    fonts-dejavu-core fonts-tlwg-loma-otf fonts-wqy-microhei)
 fi
 missing=()
 for p in "${packages[@]}"; do

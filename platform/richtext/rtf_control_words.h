@@ -10,8 +10,10 @@ enum class RtfWord : uint8_t {
   Unknown,
   // destinations
   FontTable, ColorTable, SkippedDestination,
+  // font table
+  FontCharset,
   // document
-  DefaultFont, UnicodeSkip, Unicode, Binary,
+  DefaultFont, AnsiCodePage, UnicodeSkip, Unicode, Binary,
   // character format
   Plain, Bold, Italic, Underline, UnderlineNone, Strike, FontSize, Font, Color,
   Red, Green, Blue,

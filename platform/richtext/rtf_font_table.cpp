@@ -8,23 +8,27 @@ void RtfFontTable::BeginEntry(int32_t number) {
   number_ = number;
 }
 
+void RtfFontTable::SetCharset(int32_t charset) {
+  if (entryOpen_) entry_.charset = charset;
+}
+
 void RtfFontTable::AppendToName(char32_t codePoint) {
   if (!entryOpen_ || codePoint < 0x20 || codePoint > 0xFFFF) return;
-  name_.append(QChar(static_cast<char16_t>(codePoint)));
+  entry_.face.append(QChar(static_cast<char16_t>(codePoint)));
 }
 
 void RtfFontTable::EndEntry() {
   if (entryOpen_) {
-    const QString face = name_.trimmed();
-    if (!face.isEmpty()) faces_.insert_or_assign(number_, face);
+    entry_.face = entry_.face.trimmed();
+    if (!entry_.face.isEmpty()) fonts_.insert_or_assign(number_, entry_);
   }
   entryOpen_ = false;
-  name_.clear();
+  entry_ = RtfFont{};
 }
 
-const QString* RtfFontTable::Find(int32_t number) const {
-  const auto it = faces_.find(number);
-  return it == faces_.end() ? nullptr : &it->second;
+const RtfFont* RtfFontTable::Find(int32_t number) const {
+  const auto it = fonts_.find(number);
+  return it == fonts_.end() ? nullptr : &it->second;
 }
 
 }  // namespace platform

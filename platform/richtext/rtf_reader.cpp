@@ -2,15 +2,18 @@
 
 #include <QTextDocument>
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/richtext/rich_text_document_impl.h"
 #include "platform/richtext/rich_text_writer.h"
+#include "platform/richtext/rtf_code_page.h"
 #include "platform/richtext/rtf_color_table.h"
 #include "platform/richtext/rtf_control_words.h"
 #include "platform/richtext/rtf_font_table.h"
 #include "platform/richtext/rtf_tokenizer.h"
-#include "platform/text/win1252.h"
+#include "platform/text/windows_code_page.h"
 
 namespace platform {
 namespace {
@@ -52,6 +55,23 @@ struct GroupState {
   int32_t unicodeSkip = 1;
 };
 
+// The bytes of text a token stands for; they live as long as the token.
+std::optional<std::string_view> TextBytesOf(const RtfToken& token) {
+  switch (token.kind) {
+    case RtfToken::Kind::Text:
+      return token.word;
+    case RtfToken::Kind::HexByte:
+      return std::string_view(reinterpret_cast<const char*>(&token.byte), 1);
+    case RtfToken::Kind::ControlSymbol:
+      if (token.symbol == '\\' || token.symbol == '{' || token.symbol == '}') {
+        return std::string_view(&token.symbol, 1);
+      }
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
 bool TurnsOn(const RtfToken& token) { return !token.hasParameter || token.parameter != 0; }
 
 int32_t ClampIndent(int32_t twips) { return std::clamp(twips, -kMaxIndentTwips, kMaxIndentTwips); }
@@ -74,8 +94,16 @@ class RtfReader {
   void ControlWord(const RtfToken& token);
   void TextControlWord(const RtfToken& token, const RtfWordInfo& info);
   void ControlSymbol(char symbol);
-  void TextRun(std::string_view bytes);
+  // Bytes of text in the current code page: plain text, \'hh and the
+  // escaped \\ \{ \}. They are read together when anything else comes, so
+  // that a double-byte character may be written as two escapes.
+  void TextBytes(std::string_view bytes);
+  void ReadPendingBytes();
+  int32_t CurrentCodePage() const;
+  // Null when the font table has none of that number.
+  const RtfFont* FontOf(const CharacterState& characters) const;
   void Character(char32_t codePoint);
+  void Emit(char32_t codePoint);
   void UnicodeCharacter(int32_t value);
   void EndParagraph();
   void Finish();
@@ -103,7 +131,10 @@ class RtfReader {
   size_t droppedDepth_ = 0;  // groups open beyond kMaxGroupDepth
   int32_t fallbackToSkip_ = 0;
   int32_t defaultFont_ = 0;
+  int32_t documentCodePage_ = kWindows1252;
   bool formatDirty_ = true;
+  std::string pendingBytes_;
+  WindowsCodePageDecoder decoder_;
   RtfFontTable fonts_;
   RtfColorTable colors_;
 };
@@ -111,6 +142,11 @@ class RtfReader {
 void RtfReader::Read() {
   for (;;) {
     const RtfToken token = tokenizer_.Next();
+    if (const std::optional<std::string_view> bytes = TextBytesOf(token)) {
+      TextBytes(*bytes);
+      continue;
+    }
+    ReadPendingBytes();
     switch (token.kind) {
       case RtfToken::Kind::End:
         Finish();
@@ -131,11 +167,8 @@ void RtfReader::Read() {
         ControlSymbol(token.symbol);
         break;
       case RtfToken::Kind::HexByte:
-        Character(Win1252ToCodePoint(token.byte));
-        break;
       case RtfToken::Kind::Text:
-        TextRun(token.word);
-        break;
+        break;  // bytes of text, taken above
     }
   }
 }
@@ -190,12 +223,18 @@ void RtfReader::ControlWord(const RtfToken& token) {
     case RtfWord::UnicodeSkip:
       state.unicodeSkip = std::clamp(token.hasParameter ? token.parameter : 1, 0, kMaxUnicodeSkip);
       return;
+    case RtfWord::AnsiCodePage:
+      if (token.hasParameter) documentCodePage_ = DocumentCodePage(token.parameter);
+      return;
     default:
       break;
   }
   switch (state.destination) {
     case Destination::FontTable:
       if (info.word == RtfWord::Font && token.hasParameter) fonts_.BeginEntry(token.parameter);
+      if (info.word == RtfWord::FontCharset && token.hasParameter) {
+        fonts_.SetCharset(token.parameter);
+      }
       if (info.word == RtfWord::Unicode && token.hasParameter) UnicodeCharacter(token.parameter);
       return;
     case Destination::ColorTable:
@@ -295,17 +334,9 @@ void RtfReader::ControlSymbol(char symbol) {
     groups_.back().destination = Destination::Skip;
     return;
   }
-  if (groups_.back().destination != Destination::Text) {
-    if (symbol == '\\' || symbol == '{' || symbol == '}') Character(static_cast<char32_t>(symbol));
-    return;
-  }
+  if (groups_.back().destination != Destination::Text) return;
   if (SkipsFallback()) return;
   switch (symbol) {
-    case '\\':
-    case '{':
-    case '}':
-      Character(static_cast<char32_t>(symbol));
-      break;
     case '~':
       Character(0x00A0);
       break;
@@ -324,13 +355,51 @@ void RtfReader::ControlSymbol(char symbol) {
   }
 }
 
-void RtfReader::TextRun(std::string_view bytes) {
+void RtfReader::TextBytes(std::string_view bytes) {
   if (Ignoring()) return;
-  for (const char byte : bytes) Character(Win1252ToCodePoint(static_cast<unsigned char>(byte)));
+  for (const char byte : bytes) {
+    if (!SkipsFallback()) pendingBytes_.push_back(byte);
+  }
+}
+
+void RtfReader::ReadPendingBytes() {
+  if (pendingBytes_.empty()) return;
+  const QString text = decoder_.Decode(CurrentCodePage(), pendingBytes_);
+  pendingBytes_.clear();
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar unit = text[i];
+    if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      Emit(QChar::surrogateToUcs4(unit, text[i + 1]));
+      ++i;
+    } else {
+      Emit(unit.unicode());
+    }
+  }
+}
+
+int32_t RtfReader::CurrentCodePage() const {
+  switch (groups_.back().destination) {
+    case Destination::FontTable:
+      return CodePageOfCharset(fonts_.EntryCharset(), documentCodePage_);
+    case Destination::Text: {
+      const RtfFont* font = FontOf(groups_.back().characters);
+      return font ? CodePageOfCharset(font->charset, documentCodePage_) : documentCodePage_;
+    }
+    default:
+      return documentCodePage_;
+  }
+}
+
+const RtfFont* RtfReader::FontOf(const CharacterState& characters) const {
+  return fonts_.Find(characters.font == kUseDefaultFont ? defaultFont_ : characters.font);
 }
 
 void RtfReader::Character(char32_t codePoint) {
   if (Ignoring() || SkipsFallback()) return;
+  Emit(codePoint);
+}
+
+void RtfReader::Emit(char32_t codePoint) {
   switch (groups_.back().destination) {
     case Destination::Text:
       SyncCharFormat();
@@ -389,9 +458,9 @@ void RtfReader::SyncCharFormat() {
 
 QTextCharFormat RtfReader::CharFormat() const {
   const CharacterState& chars = Current().characters;
-  const QString* face = fonts_.Find(chars.font == kUseDefaultFont ? defaultFont_ : chars.font);
+  const RtfFont* font = FontOf(chars);
   QTextCharFormat format;
-  format.setFontFamilies(QStringList{face ? *face : fallbackFace_});
+  format.setFontFamilies(QStringList{font ? font->face : fallbackFace_});
   format.setFontPointSize(chars.halfPoints / 2.0);
   format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
   format.setFontItalic(chars.italic);

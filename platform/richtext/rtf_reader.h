@@ -1,7 +1,8 @@
 #pragma once
 // A reader of our own for RTF into Qt's text document: groups, font and
 // colour tables, \b \i \ul \strike \fs \f \cf \par \line \tab, paragraph
-// alignment and indents, \'hh in Windows-1252, \uN with \ucN, skipped
+// alignment and indents, \'hh and plain bytes in the code page of the
+// current font's character set or of \ansicpg, \uN with \ucN, skipped
 // destinations and \*, \bin bounded. Group depth is bounded and the parser
 // never recurses on its input.
 #include <string_view>

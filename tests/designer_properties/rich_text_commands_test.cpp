@@ -1,11 +1,17 @@
 // The rich-text popup: text from a file, direct text in the paragraph
 // dialog, dynamic loading and the region's information.
+#include <QWidget>
+
 #include "designer/dialogs/image_info.h"
 #include "designer/dialogs/paragraph_form.h"
 #include "tests/designer_properties/properties_fixture.h"
+#include "tests/rich_text/text_recording_device.h"
 
 namespace tessel_test {
 namespace {
+
+using tessel_test::DrawnText;
+using tessel_test::TextRecordingDevice;
 
 class RichTextCommandsTest : public PropertiesTest {
  protected:
@@ -62,6 +68,30 @@ TEST_F(RichTextCommandsTest, FromFileLoadsRtfAndPlainText) {
   Choose("FromFile1");
   EXPECT_EQ(richText->FRtfFile, txt);
   EXPECT_TRUE(Errors().empty());
+}
+
+// The region shows an RTF file's text in the code pages its fonts and the
+// document declare, as the engine prints it.
+TEST_F(RichTextCommandsTest, FromFileShowsTextInTheDocumentsCodePages) {
+  designer::TRichTextRegion* richText = RichText();
+  ASSERT_NE(richText, nullptr);
+  richText->SetBounds(richText->Left(), richText->Top(), 400, 200);
+  const std::string rtf = TextFile(
+      "scripts.rtf",
+      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+      "{\\f1\\fnil\\fcharset128 MS Gothic;}{\\f2\\fswiss\\fcharset161 Arial Greek;}}"
+      "Prosz\\'ea zap\\'b3aci\\'e6\\par"
+      "\\f1 \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par"
+      "\\f2 \\'ca\\'e1\\'eb\\'e7\\'ec\\'dd\\'f1\\'e1}");
+  dialogs->ReplyFile(rtf);
+  Choose("FromFile1");
+  ASSERT_EQ(richText->FRtfFile, rtf);
+
+  TextRecordingDevice shown(richText->FRichEdit->Width(), richText->FRichEdit->Height(), 96);
+  richText->FRichEdit->Widget()->render(&shown);
+  std::vector<std::string> lines;
+  for (const DrawnText& line : shown.Lines()) lines.push_back(line.text.toStdString());
+  EXPECT_EQ(lines, (std::vector<std::string>{"Proszę zapłacić", "日本語", "Καλημέρα"}));
 }
 
 TEST_F(RichTextCommandsTest, DirectTextOnADirectRegionStoresOnOkOnly) {

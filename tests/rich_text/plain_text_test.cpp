@@ -43,6 +43,8 @@ TEST(PlainText, LinesEndAtCrLfCrOrLf) {
 TEST(PlainText, BytesAreWindows1252AndControlsOtherThanTabGo) {
   EXPECT_EQ(LoadDocument("caf\xe9 \x80\tx")->PlainText(), "café €\tx");
   EXPECT_EQ(LoadDocument(std::string("a\0b\fc\x1b", 6))->PlainText(), "abc");
+  // A text file is Windows-1252 whatever it holds.
+  EXPECT_EQ(LoadDocument("\\ansicpg1250 Prosz\xea \x82\xa0")->PlainText(), "\\ansicpg1250 Proszê ‚\u00a0");
 }
 
 TEST(PlainText, TakesTheDefaultFont) {

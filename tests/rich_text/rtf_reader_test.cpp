@@ -126,6 +126,25 @@ TEST(RtfReader, ParagraphsLinesAndTabs) {
             "a\u00A0b\u00ADc\u2011d\u2014\u2022\u2018\u201D");
 }
 
+// Tables are not laid out, but their cells stay apart: a tab after each
+// cell, a paragraph end after each row, nested tables as the outer one.
+TEST(RtfReader, TableCellsNestedOrNotStayApart) {
+  EXPECT_EQ(TextOf("{\\rtf1\\trowd\\cellx2000\\cellx4000\\pard\\intbl A\\cell B\\cell\\row after}"),
+            "A\tB\t\nafter");
+  // A nested table as word processors write it: the row's properties and its
+  // \nestrow in an optional group, the paragraph end for readers that do
+  // not know nested tables in \nonesttables.
+  EXPECT_EQ(TextOf("{\\rtf1\\trowd\\cellx4000\\cellx8000\\pard\\intbl Befund\\cell"
+                   "\\pard\\intbl\\itap2 Coronararterie\\nestcell Calcium-Score\\nestcell"
+                   "{\\*\\nesttableprops\\trowd\\cellx2000\\cellx4000\\nestrow}{\\nonesttables\\par}"
+                   "\\pard\\intbl\\itap2 LAD\\nestcell 12\\nestcell"
+                   "{\\*\\nesttableprops\\trowd\\cellx2000\\cellx4000\\nestrow}{\\nonesttables\\par}"
+                   "\\pard\\intbl\\cell\\row\\pard after}"),
+            "Befund\tCoronararterie\tCalcium-Score\t\nLAD\t12\t\n\t\nafter");
+  // A \nestrow outside the optional group ends its row itself.
+  EXPECT_EQ(TextOf("{\\rtf1 a\\nestcell b\\nestcell\\nestrow c\\nestcell\\nestrow}"), "a\tb\t\nc\t\n");
+}
+
 TEST(RtfReader, ParagraphAlignmentAndIndents) {
   const auto document = LoadDocument(
       "{\\rtf1\\qc centre\\par\\pard\\qr right\\par\\qj\\li720\\ri360\\fi-360 just\\par"
