@@ -34,6 +34,8 @@ constexpr Column kColumns[] = {
 };
 
 constexpr int32_t kHighlightedColumn = 2;
+// The picture banner and its two pictures follow the body's controls.
+constexpr int32_t kBanner = 17;
 
 std::string ControlKey(int32_t number) { return "RC" + std::to_string(number); }
 
@@ -100,7 +102,7 @@ class TemplateWriter {
 
 }  // namespace
 
-std::string BenchTemplateText() {
+std::string BenchTemplateText(BenchPictures pictures) {
   TemplateWriter file;
   file.Section("RSTYLES");
   file.Key("RR0", "REPORTSTYLE");
@@ -134,6 +136,7 @@ std::string BenchTemplateText() {
   file.Key(ControlKey(3), "LABEL");
   file.Key(ControlKey(4), "VARIABLE");
   file.Key(ControlKey(5), "FIXEDREGION");
+  if (pictures == BenchPictures::LogoAndPhoto) file.Key(ControlKey(kBanner), "FIXEDREGION");
   file.Label(1, "PageLabel", 600, kFooterTop, 40, "REPORT", "Page", "DEFAULTSTYLE");
   file.Variable(2, "PageNumber", 640, kFooterTop, 30, "REPORT", "Page #", "none", "0",
                 "DEFAULTSTYLE");
@@ -175,15 +178,37 @@ std::string BenchTemplateText() {
                   highlighted ? std::to_string(kHighlightAbove) : "0",
                   highlighted ? "HIGHLIGHT" : "DEFAULTSTYLE");
   }
+  if (pictures == BenchPictures::LogoAndPhoto) {
+    // Beside the footer, under the body: no dynamic content, so it is drawn
+    // under every page.
+    file.Control(kBanner, "Banner", 0, kFooterTop, 300, kTextHeight * 2, "REPORT");
+    file.Border(0);
+    file.Key("BORDERLINESTYLE", 0);
+    file.Key("ABSOLUTE", 0);
+    file.Section("Banner");
+    file.Key(ControlKey(kBanner + 1), "IMAGEREGION");
+    file.Key(ControlKey(kBanner + 2), "IMAGEREGION");
+    file.Control(kBanner + 1, "Logo", 0, 0, kTextHeight * 2, kTextHeight * 2, "Banner");
+    file.Key("IMAGEFILE", "logo.bmp");
+    file.Key("FILELOCATION", "");
+    file.Control(kBanner + 2, "Photo", 40, 0, 40, kTextHeight * 2, "Banner");
+    file.Key("IMAGEFILE", "photo.jpg");
+    file.Key("FILELOCATION", "");
+  }
   return file.Text();
 }
 
-std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder) {
+std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder, BenchPictures pictures) {
   const std::filesystem::path path = folder / "bench.qnf";
   std::ofstream out(path, std::ios::binary);
-  out << BenchTemplateText();
+  out << BenchTemplateText(pictures);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
+  if (pictures == BenchPictures::LogoAndPhoto) {
+    const std::filesystem::path samples = std::filesystem::path(TESSEL_SAMPLES) / "IMAGES";
+    std::filesystem::copy_file(samples / "emblem.bmp", folder / "logo.bmp");
+    std::filesystem::copy_file(samples / "photo.jpg", folder / "photo.jpg");
+  }
   return path;
 }
 

@@ -3,7 +3,9 @@
 // (five variables a row, the quantity column highlighted above a threshold)
 // under column headings, and a "Page # of # Pages" footer in the static
 // layer. Rows are 0.2 inch high and the body holds exactly kRowsPerPage of
-// them, so the page count of a run is known in advance.
+// them, so the page count of a run is known in advance. On request the
+// static layer also holds the sample report's two pictures, a 64 x 64 BMP
+// logo and a 160 x 120 JPEG photo, so that every page draws both.
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -14,11 +16,15 @@ inline constexpr int32_t kRowsPerPage = 50;
 // Quantities above this value print in the highlight style.
 inline constexpr int32_t kHighlightAbove = 900;
 
-// The template file's text (CRLF lines, as the designer writes it).
-std::string BenchTemplateText();
+enum class BenchPictures { None, LogoAndPhoto };
 
-// Writes the template as bench.qnf into folder; returns its path.
-std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder);
+// The template file's text (CRLF lines, as the designer writes it).
+std::string BenchTemplateText(BenchPictures pictures = BenchPictures::None);
+
+// Writes the template as bench.qnf into folder, with the picture files it
+// names; returns its path.
+std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder,
+                                         BenchPictures pictures = BenchPictures::None);
 
 // Pages a run of that many records lays out to.
 int32_t ExpectedPages(int32_t records);
