@@ -81,6 +81,34 @@ TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
   EXPECT_TRUE(printer.Jobs[0].ended);
 }
 
+TEST_F(PrintAllPagesTest, APictureOnEveryPageIsReadOnceAJob) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  std::ofstream((folder.path() + "/broken.bmp").toStdString(), std::ios::binary) << "BM no bitmap at all";
+  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
+  engine::rcGraphicRegion broken;
+  broken.Parent = "REPORT";
+  broken.FileName = "broken.bmp";
+  rcDefItem& image = Add(items, "ImageRegion1", engine::kImageRegion, broken);
+
+  BuildReport(3);
+  // In the static layer (drawn under every page) and twice on the last page.
+  engine::GetPages()[0]->push_back(Placed(image, {0, 0, 50, 50}));
+  engine::GetPages()[3]->push_back(Placed(image, {0, 60, 50, 110}));
+  engine::GetPages()[3]->push_back(Placed(image, {0, 120, 50, 170}));
+
+  platform::ScopedMessageRecorder messages;
+  engine::PrintAllPages();
+  engine::PrintAllPages();
+  engine::SetTemplateFolder("");
+  // Said once in each job, not on every page.
+  ASSERT_EQ(messages.Texts().size(), 2u);
+  EXPECT_EQ(messages.Texts()[0].rfind("Tessel: Picture could not be read: ", 0), 0u) << messages.Texts()[0];
+  EXPECT_EQ(messages.Texts()[1], messages.Texts()[0]);
+  ASSERT_EQ(printer.Jobs.size(), 2u);
+  EXPECT_EQ(PageTexts(printer.Jobs[1].pages.at(2)), (Strings{"Header", "3", "3", "Body 3"}));
+}
+
 TEST_F(PrintAllPagesTest, AJobThatCannotStartRaisesThePrinterError) {
   platform::RecordingPrinter failing({.failBeginDoc = true});
   platform::TPrinter* mine = platform::SetPrinter(&failing);
