@@ -4,6 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace bench {
 namespace {
@@ -34,8 +35,8 @@ constexpr Column kColumns[] = {
 };
 
 constexpr int32_t kHighlightedColumn = 2;
-// The picture banner and its two pictures follow the body's controls.
-constexpr int32_t kBanner = 17;
+// The region of pictures and its pictures follow the body's controls.
+constexpr int32_t kPictures = 17;
 
 std::string ControlKey(int32_t number) { return "RC" + std::to_string(number); }
 
@@ -136,7 +137,7 @@ std::string BenchTemplateText(BenchPictures pictures) {
   file.Key(ControlKey(3), "LABEL");
   file.Key(ControlKey(4), "VARIABLE");
   file.Key(ControlKey(5), "FIXEDREGION");
-  if (pictures == BenchPictures::LogoAndPhoto) file.Key(ControlKey(kBanner), "FIXEDREGION");
+  if (pictures != BenchPictures::None) file.Key(ControlKey(kPictures), "FIXEDREGION");
   file.Label(1, "PageLabel", 600, kFooterTop, 40, "REPORT", "Page", "DEFAULTSTYLE");
   file.Variable(2, "PageNumber", 640, kFooterTop, 30, "REPORT", "Page #", "none", "0",
                 "DEFAULTSTYLE");
@@ -178,22 +179,24 @@ std::string BenchTemplateText(BenchPictures pictures) {
                   highlighted ? std::to_string(kHighlightAbove) : "0",
                   highlighted ? "HIGHLIGHT" : "DEFAULTSTYLE");
   }
-  if (pictures == BenchPictures::LogoAndPhoto) {
-    // Beside the footer, under the body: no dynamic content, so it is drawn
-    // under every page.
-    file.Control(kBanner, "Banner", 0, kFooterTop, 300, kTextHeight * 2, "REPORT");
+  if (pictures != BenchPictures::None) {
+    // A region of no dynamic content: drawn under every page.
+    file.Control(kPictures, "Pictures", 0, 0, kBodyWidth, kBodyHeight + 35, "REPORT");
     file.Border(0);
     file.Key("BORDERLINESTYLE", 0);
     file.Key("ABSOLUTE", 0);
-    file.Section("Banner");
-    file.Key(ControlKey(kBanner + 1), "IMAGEREGION");
-    file.Key(ControlKey(kBanner + 2), "IMAGEREGION");
-    file.Control(kBanner + 1, "Logo", 0, 0, kTextHeight * 2, kTextHeight * 2, "Banner");
-    file.Key("IMAGEFILE", "logo.bmp");
-    file.Key("FILELOCATION", "");
-    file.Control(kBanner + 2, "Photo", 40, 0, 40, kTextHeight * 2, "Banner");
-    file.Key("IMAGEFILE", "photo.jpg");
-    file.Key("FILELOCATION", "");
+    const std::vector<BenchPicture> shown = PicturesOf(pictures);
+    file.Section("Pictures");
+    for (size_t i = 0; i < shown.size(); ++i) {
+      file.Key(ControlKey(kPictures + 1 + static_cast<int32_t>(i)), "IMAGEREGION");
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+      const BenchPicture& picture = shown[i];
+      file.Control(kPictures + 1 + static_cast<int32_t>(i), picture.name, picture.left, picture.top,
+                   picture.width, picture.height, "Pictures");
+      file.Key("IMAGEFILE", picture.file);
+      file.Key("FILELOCATION", "");
+    }
   }
   return file.Text();
 }
@@ -204,11 +207,7 @@ std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder, Be
   out << BenchTemplateText(pictures);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
-  if (pictures == BenchPictures::LogoAndPhoto) {
-    const std::filesystem::path samples = std::filesystem::path(TESSEL_SAMPLES) / "IMAGES";
-    std::filesystem::copy_file(samples / "emblem.bmp", folder / "logo.bmp");
-    std::filesystem::copy_file(samples / "photo.jpg", folder / "photo.jpg");
-  }
+  WriteBenchPictures(folder, pictures);
   return path;
 }
 

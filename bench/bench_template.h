@@ -4,19 +4,19 @@
 // under column headings, and a "Page # of # Pages" footer in the static
 // layer. Rows are 0.2 inch high and the body holds exactly kRowsPerPage of
 // them, so the page count of a run is known in advance. On request the
-// static layer also holds the sample report's two pictures, a 64 x 64 BMP
-// logo and a 160 x 120 JPEG photo, so that every page draws both.
+// static layer also holds pictures (bench_pictures.h), so that every page
+// draws them.
 #include <cstdint>
 #include <filesystem>
 #include <string>
+
+#include "bench/bench_pictures.h"
 
 namespace bench {
 
 inline constexpr int32_t kRowsPerPage = 50;
 // Quantities above this value print in the highlight style.
 inline constexpr int32_t kHighlightAbove = 900;
-
-enum class BenchPictures { None, LogoAndPhoto };
 
 // The template file's text (CRLF lines, as the designer writes it).
 std::string BenchTemplateText(BenchPictures pictures = BenchPictures::None);

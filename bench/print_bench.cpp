@@ -1,8 +1,9 @@
 // Whole reports of generated repeat records laid out and printed to PDF, one
 // child process per report size so that peak memory figures do not mix. Run
 // without arguments for the table; a child runs with --records N. With
-// --pictures every page also draws a logo and a photo, and the default size
-// is a report of 1,000 pages.
+// --pictures logo-and-photo every page also draws the sample's logo and
+// photo (default: one page and 1,000 pages); with --pictures bitmaps one
+// page draws six BMP files.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -30,13 +31,23 @@ namespace {
 
 // One page, then the three report sizes the targets are stated for.
 const std::vector<int> kDefaultSizes = {50, 1000, 10000, 100000};
-const std::vector<int> kDefaultPictureSizes = {50, 50000};
+const std::vector<int> kDefaultLogoAndPhotoSizes = {50, 50000};
 constexpr int kDefaultRuns = 3;
 
 constexpr double kEndToEndLimitMs = 1000;   // 10,000 records
 constexpr double kGrowthLimit = 12;         // 100,000 against 10,000 records
 constexpr double kPeakLimitMB = 200;        // 100,000 records
 constexpr double kPageSizeLimitKB = 20;     // one text-only page
+
+const char* PicturesWord(bench::BenchPictures pictures) {
+  return pictures == bench::BenchPictures::PageOfBitmaps ? "bitmaps" : "logo-and-photo";
+}
+
+bench::BenchPictures PicturesNamed(const std::string& word) {
+  if (word == "logo-and-photo") return bench::BenchPictures::LogoAndPhoto;
+  if (word == "bitmaps") return bench::BenchPictures::PageOfBitmaps;
+  throw std::invalid_argument("--pictures wants logo-and-photo or bitmaps, not \"" + word + "\"");
+}
 
 double Megabytes(double kilobytes) { return kilobytes * 1024 / 1e6; }
 
@@ -91,7 +102,10 @@ bench::Measurement MeasureSize(int records, int runs, bench::BenchPictures pictu
   for (int run = 0; run < runs; ++run) {
     std::vector<std::string> arguments = {bench::OwnExecutable().string(), "--records",
                                           std::to_string(records)};
-    if (pictures == bench::BenchPictures::LogoAndPhoto) arguments.push_back("--pictures");
+    if (pictures != bench::BenchPictures::None) {
+      arguments.push_back("--pictures");
+      arguments.push_back(PicturesWord(pictures));
+    }
     const bench::ChildResult child = bench::RunChild(arguments, log);
     const auto measured = bench::Measurement::Find(child.output);
     // A run that raised an engine message timed a failure, not a report.
@@ -153,6 +167,10 @@ int RunAll(const std::vector<int>& sizes, int runs, bench::BenchPictures picture
   if (pictures == bench::BenchPictures::LogoAndPhoto) {
     std::cout << "With a 64 x 64 BMP logo and a 160 x 120 JPEG photo on every page.\n";
   }
+  if (pictures == bench::BenchPictures::PageOfBitmaps) {
+    std::cout << "With six BMP files on every page: two 640 x 480 photographs, two 640 x 480 "
+                 "screenshots, two logos.\n";
+  }
   std::cout << "Print to PDF: fill = host calls, layout = RunLayout, draw = zBxPrintReport, "
                "total = all three on the wall clock, cpu = the same on the process's CPU clock "
                "(median of "
@@ -198,11 +216,11 @@ int main(int argc, char** argv) {
     bench::BenchPictures pictures = bench::BenchPictures::None;
     for (int i = 1; i < argc; ++i) {
       const std::string option = argv[i];
+      if (i + 1 >= argc) throw std::invalid_argument(option + " wants a value");
       if (option == "--pictures") {
-        pictures = bench::BenchPictures::LogoAndPhoto;
+        pictures = PicturesNamed(argv[++i]);
         continue;
       }
-      if (i + 1 >= argc) throw std::invalid_argument(option + " wants a value");
       const int value = PositiveNumber(argv[++i], option.c_str());
       if (option == "--records") {
         childRecords = value;
@@ -216,12 +234,15 @@ int main(int argc, char** argv) {
     }
     if (childRecords > 0) return RunOneSize(childRecords, pictures);
     if (sizes.empty()) {
-      sizes = pictures == bench::BenchPictures::LogoAndPhoto ? kDefaultPictureSizes : kDefaultSizes;
+      sizes = pictures == bench::BenchPictures::None           ? kDefaultSizes
+              : pictures == bench::BenchPictures::LogoAndPhoto ? kDefaultLogoAndPhotoSizes
+                                                               : std::vector<int>{50};
     }
     return RunAll(sizes, runs, pictures);
   } catch (const std::exception& error) {
     std::cerr << "tessel_print_bench: " << error.what() << "\n"
-              << "usage: tessel_print_bench [--pictures] [--size RECORDS]... [--runs N]\n";
+              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps] [--size RECORDS]... "
+                 "[--runs N]\n";
     return 2;
   }
 }

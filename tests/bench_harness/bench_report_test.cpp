@@ -127,6 +127,20 @@ TEST(BenchPicturesReport, EveryPageDrawsTheLogoAndThePhoto) {
   zBxFreeReport();
 }
 
+TEST(BenchPicturesReport, APageOfBitmapsDrawsSixFilesEachOnce) {
+  BenchSession session(BenchPictures::PageOfBitmaps);
+  LoadBenchReport(session.TemplatePath(), 50);
+  zBxPrintReport();
+  EXPECT_TRUE(session.Messages().empty()) << session.Messages().front();
+  const std::string images = CommandOutput("pdfimages -list '" + session.PdfPath().string() + "'");
+  for (const char* size : {"  640   480", "   64    64", "   32    32"}) {
+    EXPECT_NE(images.find(std::string(" image   ") + size), std::string::npos) << size << "\n" << images;
+  }
+  EXPECT_NE(images.find("   1     5 image"), std::string::npos) << images;
+  EXPECT_EQ(images.find("   1     6 image"), std::string::npos) << images;
+  zBxFreeReport();
+}
+
 TEST(BenchRecords, ValuesOfARecordInColumnOrder) {
   EXPECT_EQ(RecordValues(1),
             (std::array<std::string, 5>{"1", "Customer 1", "37", "1.25", "Order note for record 1"}));
