@@ -9,6 +9,7 @@
 #include "bmp_bytes.h"
 #include "platform/drawing/picture.h"
 #include "platform/drawing/picture_impl.h"
+#include "test_pictures.h"
 
 namespace platform {
 namespace {
@@ -16,18 +17,11 @@ namespace {
 using tessel_test::BmpLayout;
 using tessel_test::BmpOf;
 using tessel_test::BmpWithData;
+using tessel_test::ReasonOf;
 
 const std::string kNotABitmap = "The picture is not a BMP picture or is damaged.";
 
-PictureResult Decode(const QByteArray& bytes) {
-  return DecodeBitmap(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                      static_cast<size_t>(bytes.size()));
-}
-
-std::string ReasonOf(const PictureResult& result) {
-  const auto* error = std::get_if<PictureError>(&result);
-  return error ? error->reason : "(decoded)";
-}
+PictureResult Decode(const QByteArray& bytes) { return tessel_test::DecodeBitmapBytes(bytes); }
 
 // The decoded colours as 0xRRGGBB, top row first.
 std::vector<uint32_t> ColoursOf(const PictureResult& result) {

@@ -53,15 +53,22 @@ TEST_F(PrintAllPagesTest, DeviceCoordinatesOfA600PpiPrinterWithOffsets) {
   EXPECT_EQ(texts[0].rect.Top, 180);
 }
 
+// An image region in the report showing a file of the given bytes, written
+// into folder, which becomes the template folder.
+rcDefItem& ImageRegionOf(TemplateList& items, const QTemporaryDir& folder, const std::string& file,
+                         const std::string& bytes) {
+  std::ofstream((folder.path() + "/").toStdString() + file, std::ios::binary) << bytes;
+  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
+  engine::rcGraphicRegion region;
+  region.Parent = "REPORT";
+  region.FileName = file;
+  return Add(items, "ImageRegion1", engine::kImageRegion, region);
+}
+
 TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  std::ofstream((folder.path() + "/anim.gif").toStdString(), std::ios::binary) << "GIF89a";
-  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
-  engine::rcGraphicRegion gif;
-  gif.Parent = "REPORT";
-  gif.FileName = "anim.gif";
-  rcDefItem& image = Add(items, "ImageRegion1", engine::kImageRegion, gif);
+  rcDefItem& image = ImageRegionOf(items, folder, "anim.gif", "GIF89a");
   rcDefItem& after = Add(items, "After", engine::kLabel, Label("REPORT", "after", nullptr));
 
   BuildReport(3);
@@ -84,12 +91,7 @@ TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
 TEST_F(PrintAllPagesTest, APictureOnEveryPageIsReadOnceAJob) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  std::ofstream((folder.path() + "/broken.bmp").toStdString(), std::ios::binary) << "BM no bitmap at all";
-  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
-  engine::rcGraphicRegion broken;
-  broken.Parent = "REPORT";
-  broken.FileName = "broken.bmp";
-  rcDefItem& image = Add(items, "ImageRegion1", engine::kImageRegion, broken);
+  rcDefItem& image = ImageRegionOf(items, folder, "broken.bmp", "BM no bitmap at all");
 
   BuildReport(3);
   // In the static layer (drawn under every page) and twice on the last page.
