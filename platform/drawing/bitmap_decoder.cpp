@@ -51,6 +51,7 @@ std::optional<PictureError> CheckHeader(const DibHeader& header, int64_t deviceS
     return NotABitmap();
   }
   if (header.infoSize == kOs2InfoSize && header.compression > kBiRle4) return NotABitmap();
+  if (header.planes != 1) return NotABitmap();
   if (EndsEarly(header, deviceSize)) {
     return PictureError{"The BMP picture is damaged (its pixel data ends early)."};
   }

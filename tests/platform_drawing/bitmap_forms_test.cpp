@@ -231,6 +231,17 @@ TEST(BitmapForms, MasksThatCannotBeReadAreRefused) {
           << std::hex << masks[0] << " " << masks[1] << " " << masks[2] << ", header " << std::dec << infoSize;
     }
   }
+  // In an OS/2 header the bit-field number means Huffman-coded one-bit
+  // pixels.
+  BmpLayout huffman;
+  huffman.width = 8;
+  huffman.bitCount = 1;
+  huffman.compression = 3;
+  huffman.infoSize = 64;
+  huffman.colours = {0x000000, 0xFFFFFF};
+  EXPECT_EQ(ReasonOf(Decode(BmpOf(huffman, std::vector<uint32_t>(8, 1)))), kNotABitmap);
+  huffman.bitCount = 32;
+  EXPECT_EQ(ReasonOf(Decode(BmpOf(huffman, std::vector<uint32_t>(8, 0xFFFFFF)))), kNotABitmap);
   // Bit fields belong to 16- and 32-bit pixels only.
   Masked wide = MaskedForms()[4];
   BmpLayout layout = MaskedLayout(wide, 3, 40, 1);
