@@ -3,14 +3,13 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "bench/bench_template.h"
 #include "platform/system/qt_application.h"
 
 namespace bench {
 
-BenchSession::BenchSession()
+BenchSession::BenchSession(BenchPictures pictures)
     : folder_("tessel-bench"),
-      templatePath_(WriteBenchTemplate(folder_.Path())),
+      templatePath_(WriteBenchTemplate(folder_.Path(), pictures)),
       pdfPath_(folder_.Path() / "report.pdf") {
   // Both are read once, when Qt and the process's printer are first made.
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_template.h"
 #include "bench/scratch_folder.h"
 #include "platform/system/message_box.h"
 
@@ -14,7 +15,7 @@ namespace bench {
 
 class BenchSession {
  public:
-  BenchSession();
+  explicit BenchSession(BenchPictures pictures = BenchPictures::None);
 
   const std::filesystem::path& TemplatePath() const { return templatePath_; }
   // Where zBxPrintReport writes its first PDF.

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace bench {
 namespace {
@@ -34,6 +35,8 @@ constexpr Column kColumns[] = {
 };
 
 constexpr int32_t kHighlightedColumn = 2;
+// The region of pictures and its pictures follow the body's controls.
+constexpr int32_t kPictures = 17;
 
 std::string ControlKey(int32_t number) { return "RC" + std::to_string(number); }
 
@@ -100,7 +103,7 @@ class TemplateWriter {
 
 }  // namespace
 
-std::string BenchTemplateText() {
+std::string BenchTemplateText(BenchPictures pictures) {
   TemplateWriter file;
   file.Section("RSTYLES");
   file.Key("RR0", "REPORTSTYLE");
@@ -134,6 +137,7 @@ std::string BenchTemplateText() {
   file.Key(ControlKey(3), "LABEL");
   file.Key(ControlKey(4), "VARIABLE");
   file.Key(ControlKey(5), "FIXEDREGION");
+  if (pictures != BenchPictures::None) file.Key(ControlKey(kPictures), "FIXEDREGION");
   file.Label(1, "PageLabel", 600, kFooterTop, 40, "REPORT", "Page", "DEFAULTSTYLE");
   file.Variable(2, "PageNumber", 640, kFooterTop, 30, "REPORT", "Page #", "none", "0",
                 "DEFAULTSTYLE");
@@ -175,15 +179,35 @@ std::string BenchTemplateText() {
                   highlighted ? std::to_string(kHighlightAbove) : "0",
                   highlighted ? "HIGHLIGHT" : "DEFAULTSTYLE");
   }
+  if (pictures != BenchPictures::None) {
+    // A region of no dynamic content: drawn under every page.
+    file.Control(kPictures, "Pictures", 0, 0, kBodyWidth, kBodyHeight + 35, "REPORT");
+    file.Border(0);
+    file.Key("BORDERLINESTYLE", 0);
+    file.Key("ABSOLUTE", 0);
+    const std::vector<BenchPicture> shown = PicturesOf(pictures);
+    file.Section("Pictures");
+    for (size_t i = 0; i < shown.size(); ++i) {
+      file.Key(ControlKey(kPictures + 1 + static_cast<int32_t>(i)), "IMAGEREGION");
+    }
+    for (size_t i = 0; i < shown.size(); ++i) {
+      const BenchPicture& picture = shown[i];
+      file.Control(kPictures + 1 + static_cast<int32_t>(i), picture.name, picture.left, picture.top,
+                   picture.width, picture.height, "Pictures");
+      file.Key("IMAGEFILE", picture.file);
+      file.Key("FILELOCATION", "");
+    }
+  }
   return file.Text();
 }
 
-std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder) {
+std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder, BenchPictures pictures) {
   const std::filesystem::path path = folder / "bench.qnf";
   std::ofstream out(path, std::ios::binary);
-  out << BenchTemplateText();
+  out << BenchTemplateText(pictures);
   out.close();
   if (!out) throw std::runtime_error("cannot write " + path.string());
+  WriteBenchPictures(folder, pictures);
   return path;
 }
 

@@ -1,6 +1,9 @@
 // Whole reports of generated repeat records laid out and printed to PDF, one
 // child process per report size so that peak memory figures do not mix. Run
-// without arguments for the table; a child runs with --records N.
+// without arguments for the table; a child runs with --records N. With
+// --pictures logo-and-photo every page also draws the sample's logo and
+// photo (default: one page and 1,000 pages); with --pictures bitmaps one
+// page draws six BMP files.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +31,7 @@ namespace {
 
 // One page, then the three report sizes the targets are stated for.
 const std::vector<int> kDefaultSizes = {50, 1000, 10000, 100000};
+const std::vector<int> kDefaultLogoAndPhotoSizes = {50, 50000};
 constexpr int kDefaultRuns = 3;
 
 constexpr double kEndToEndLimitMs = 1000;   // 10,000 records
@@ -35,10 +39,20 @@ constexpr double kGrowthLimit = 12;         // 100,000 against 10,000 records
 constexpr double kPeakLimitMB = 200;        // 100,000 records
 constexpr double kPageSizeLimitKB = 20;     // one text-only page
 
+const char* PicturesWord(bench::BenchPictures pictures) {
+  return pictures == bench::BenchPictures::PageOfBitmaps ? "bitmaps" : "logo-and-photo";
+}
+
+bench::BenchPictures PicturesNamed(const std::string& word) {
+  if (word == "logo-and-photo") return bench::BenchPictures::LogoAndPhoto;
+  if (word == "bitmaps") return bench::BenchPictures::PageOfBitmaps;
+  throw std::invalid_argument("--pictures wants logo-and-photo or bitmaps, not \"" + word + "\"");
+}
+
 double Megabytes(double kilobytes) { return kilobytes * 1024 / 1e6; }
 
-int RunOneSize(int records) {
-  bench::BenchSession session;
+int RunOneSize(int records, bench::BenchPictures pictures) {
+  bench::BenchSession session(pictures);
   bench::CpuStopwatch cpu;
   bench::Stopwatch clock;
   bench::LoadBenchReport(session.TemplatePath(), records);
@@ -80,14 +94,19 @@ double TotalMs(const bench::Measurement& m) {
 
 // Runs one size several times, each in a fresh process, and keeps the run
 // of median total time. Peak memory is the highest any run reached.
-bench::Measurement MeasureSize(int records, int runs) {
+bench::Measurement MeasureSize(int records, int runs, bench::BenchPictures pictures) {
   bench::ScratchFolder logs("tessel-bench-log");
   const std::filesystem::path log = logs.Path() / "child.log";
   std::vector<bench::Measurement> results;
   double peak = 0;
   for (int run = 0; run < runs; ++run) {
-    const bench::ChildResult child = bench::RunChild(
-        {bench::OwnExecutable().string(), "--records", std::to_string(records)}, log);
+    std::vector<std::string> arguments = {bench::OwnExecutable().string(), "--records",
+                                          std::to_string(records)};
+    if (pictures != bench::BenchPictures::None) {
+      arguments.push_back("--pictures");
+      arguments.push_back(PicturesWord(pictures));
+    }
+    const bench::ChildResult child = bench::RunChild(arguments, log);
     const auto measured = bench::Measurement::Find(child.output);
     // A run that raised an engine message timed a failure, not a report.
     if (child.exitCode != 0 || !measured || measured->Get("messages") > 0) {
@@ -144,7 +163,14 @@ void PrintTargets(const std::vector<bench::Measurement>& all) {
   std::cout << "\n" << targets.Text();
 }
 
-int RunAll(const std::vector<int>& sizes, int runs) {
+int RunAll(const std::vector<int>& sizes, int runs, bench::BenchPictures pictures) {
+  if (pictures == bench::BenchPictures::LogoAndPhoto) {
+    std::cout << "With a 64 x 64 BMP logo and a 160 x 120 JPEG photo on every page.\n";
+  }
+  if (pictures == bench::BenchPictures::PageOfBitmaps) {
+    std::cout << "With six BMP files on every page: two 640 x 480 photographs, two 640 x 480 "
+                 "screenshots, two logos.\n";
+  }
   std::cout << "Print to PDF: fill = host calls, layout = RunLayout, draw = zBxPrintReport, "
                "total = all three on the wall clock, cpu = the same on the process's CPU clock "
                "(median of "
@@ -153,7 +179,7 @@ int RunAll(const std::vector<int>& sizes, int runs) {
                             "cpu ms", "pages/s", "PDF KB/page", "peak MB"});
   std::vector<bench::Measurement> all;
   for (int records : sizes) {
-    const bench::Measurement m = MeasureSize(records, runs);
+    const bench::Measurement m = MeasureSize(records, runs, pictures);
     const double pages = m.Get("pages");
     const double engineMs = m.Get("layout_ms") + m.Get("draw_ms");
     table.AddRow({std::to_string(records), bench::Fixed(pages, 0), bench::Fixed(m.Get("fill_ms"), 1),
@@ -165,7 +191,8 @@ int RunAll(const std::vector<int>& sizes, int runs) {
     all.push_back(m);
   }
   std::cout << table.Text();
-  PrintTargets(all);
+  // The targets are stated for the text-only report.
+  if (pictures == bench::BenchPictures::None) PrintTargets(all);
   return 0;
 }
 
@@ -186,9 +213,14 @@ int main(int argc, char** argv) {
     std::vector<int> sizes;
     int runs = kDefaultRuns;
     int childRecords = 0;
+    bench::BenchPictures pictures = bench::BenchPictures::None;
     for (int i = 1; i < argc; ++i) {
       const std::string option = argv[i];
       if (i + 1 >= argc) throw std::invalid_argument(option + " wants a value");
+      if (option == "--pictures") {
+        pictures = PicturesNamed(argv[++i]);
+        continue;
+      }
       const int value = PositiveNumber(argv[++i], option.c_str());
       if (option == "--records") {
         childRecords = value;
@@ -200,11 +232,17 @@ int main(int argc, char** argv) {
         throw std::invalid_argument("unknown option " + option);
       }
     }
-    if (childRecords > 0) return RunOneSize(childRecords);
-    return RunAll(sizes.empty() ? kDefaultSizes : sizes, runs);
+    if (childRecords > 0) return RunOneSize(childRecords, pictures);
+    if (sizes.empty()) {
+      sizes = pictures == bench::BenchPictures::None           ? kDefaultSizes
+              : pictures == bench::BenchPictures::LogoAndPhoto ? kDefaultLogoAndPhotoSizes
+                                                               : std::vector<int>{50};
+    }
+    return RunAll(sizes, runs, pictures);
   } catch (const std::exception& error) {
     std::cerr << "tessel_print_bench: " << error.what() << "\n"
-              << "usage: tessel_print_bench [--size RECORDS]... [--runs N]\n";
+              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps] [--size RECORDS]... "
+                 "[--runs N]\n";
     return 2;
   }
 }

@@ -5,7 +5,7 @@
 #include "engine/engine_state.h"
 #include "engine/item_drawing.h"
 #include "engine/item_files.h"
-#include "engine/page_pictures.h"
+#include "engine/job_pictures.h"
 
 namespace engine {
 namespace {
@@ -27,7 +27,7 @@ ItemResult DrawImageRegion(const ItemDrawingContext& context, const TPlacedItem&
     return ItemResult::EndPage;
   }
   const platform::Picture* picture =
-      context.pictures.Get(path, bitmap ? PagePictures::Format::Bitmap : PagePictures::Format::Jpeg);
+      context.pictures.Get(path, bitmap ? JobPictures::Format::Bitmap : JobPictures::Format::Jpeg);
   if (!picture) return ItemResult::Continue;
   const platform::TRect rect = DeviceRect(context.transform, placed.rect);
   context.canvas.StretchDIBits(rect.Left, rect.Top, Span(rect.Left, rect.Right), Span(rect.Top, rect.Bottom),

@@ -15,7 +15,7 @@ class RichTextDocument;
 
 namespace engine {
 
-class PagePictures;
+class JobPictures;
 
 // Layout units (1/100 inch) to device pixels: Trunc(value x scale) - offset.
 struct DeviceTransform {
@@ -30,7 +30,7 @@ struct ItemDrawingContext {
   DeviceTransform transform;
   // Where PARENT names are looked up for item backgrounds.
   const TemplateList& templateItems;
-  PagePictures& pictures;
+  JobPictures& pictures;
   // The hidden rich-text document of the print or preview call; nullptr makes
   // each rich-text region use one of its own.
   platform::RichTextDocument* richText = nullptr;

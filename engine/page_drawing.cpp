@@ -7,7 +7,7 @@
 
 #include "engine/engine_state.h"
 #include "engine/item_drawing.h"
-#include "engine/page_pictures.h"
+#include "engine/job_pictures.h"
 #include "platform/printing/printer.h"
 #include "platform/richtext/rich_text_document.h"
 
@@ -47,28 +47,33 @@ PageSize& PreviewPageSize() {
   return size;
 }
 
-platform::RichTextDocument*& HiddenRichText() {
-  static platform::RichTextDocument* document = nullptr;
-  return document;
-}
-
 bool Printing() { return Target().kind == TargetKind::Printer; }
 
-// The hidden rich-text document lives for one print or preview call, freed
-// however the call ends.
-class HiddenRichTextScope {
+// What the pages of one print or preview call share, freed however the call
+// ends: the hidden rich-text document, and the pictures, so that a file
+// shown on every page is decoded once and embedded in a PDF once.
+struct CallResources {
+  platform::RichTextDocument hiddenRichText;
+  JobPictures pictures;
+};
+
+CallResources*& CurrentCall() {
+  static CallResources* call = nullptr;
+  return call;
+}
+
+class CallScope {
  public:
-  HiddenRichTextScope()
-      : document_(std::make_unique<platform::RichTextDocument>()), previous_(HiddenRichText()) {
-    HiddenRichText() = document_.get();
+  CallScope() : resources_(std::make_unique<CallResources>()), previous_(CurrentCall()) {
+    CurrentCall() = resources_.get();
   }
-  ~HiddenRichTextScope() { HiddenRichText() = previous_; }
-  HiddenRichTextScope(const HiddenRichTextScope&) = delete;
-  HiddenRichTextScope& operator=(const HiddenRichTextScope&) = delete;
+  ~CallScope() { CurrentCall() = previous_; }
+  CallScope(const CallScope&) = delete;
+  CallScope& operator=(const CallScope&) = delete;
 
  private:
-  std::unique_ptr<platform::RichTextDocument> document_;
-  platform::RichTextDocument* previous_;
+  std::unique_ptr<CallResources> resources_;
+  CallResources* previous_;
 };
 
 // On the printer the canvas belongs to the current page of the started job,
@@ -138,10 +143,14 @@ void DrawPage(int32_t pageIndex) {
     resolutionX = metrics.pixelsPerInchX;
     resolutionY = metrics.pixelsPerInchY;
   }
-  PagePictures pictures;
-  const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),      pictures,
-                                   HiddenRichText(), resolutionX, resolutionY,
-                                   Counters().number, Counters().count};
+  // A page drawn outside a print or preview call reads its own pictures.
+  std::optional<JobPictures> ownPictures;
+  CallResources* call = CurrentCall();
+  JobPictures& pictures = call ? call->pictures : ownPictures.emplace();
+  const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
+                                   pictures,    call ? &call->hiddenRichText : nullptr,
+                                   resolutionX, resolutionY, Counters().number,
+                                   Counters().count};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (placed && DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
   }
@@ -149,7 +158,7 @@ void DrawPage(int32_t pageIndex) {
 
 void PrintAllPages() {
   if (ErrorFlag()) return;
-  HiddenRichTextScope richText;
+  CallScope call;
   if (!LaidOut()) RunLayout();
   const TPageList& pages = GetPages();
   // Only a layout that could not even begin leaves no static layer; it has
@@ -172,7 +181,7 @@ void DrawOnePage(int32_t pageNumber) {
   if (ErrorFlag()) return;
   const TPageList& pages = GetPages();
   if (pages.empty()) return;
-  HiddenRichTextScope richText;
+  CallScope call;
   std::optional<platform::PrintJob> job;
   StartJobWhenPrinting(job);
   const int32_t realPages = RealPageCount(pages);

@@ -1,114 +1,88 @@
 // BMP and DIB pictures through Qt's reader, which is well fuzzed and keeps
-// its own allocation limit. Before it runs we read the few header fields
-// that tell the picture's size, to refuse oversized pictures with a plain
-// reason and to notice pixel data that ends early.
+// its own allocation limit. Before it runs we read the header fields that
+// tell the picture's size, to refuse oversized pictures with a plain reason
+// and to notice pixel data that ends early. Pixels read through colour masks
+// are decoded by the platform itself (masked_pixels.h).
 #include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
 #include <QString>
+#include <cstdlib>
 #include <optional>
 
+#include "platform/drawing/bitmap_header.h"
+#include "platform/drawing/masked_pixels.h"
 #include "platform/drawing/picture.h"
 #include "platform/drawing/picture_impl.h"
 
 namespace platform {
 namespace {
 
-constexpr qsizetype kFileHeaderSize = 14;
-
-struct DibHeader {
-  int64_t infoSize = 0;
-  int64_t width = 0;
-  int64_t height = 0;  // rows, whichever way they run
-  int64_t bitCount = 0;
-  int64_t compression = 0;
-  int64_t colorsUsed = 0;
-};
-
-uint32_t ReadLe(const QByteArray& bytes, qsizetype at, int width) {
-  uint32_t value = 0;
-  for (int i = width - 1; i >= 0; --i) {
-    value = (value << 8) | static_cast<uint8_t>(bytes[at + i]);
-  }
-  return value;
-}
-
-// The core header of OS/2 pictures or any of the Windows info headers.
-std::optional<DibHeader> ReadDibHeader(const QByteArray& head, qsizetype at) {
-  if (head.size() < at + 16) return std::nullopt;
-  DibHeader header;
-  header.infoSize = ReadLe(head, at, 4);
-  if (header.infoSize == 12) {
-    header.width = ReadLe(head, at + 4, 2);
-    header.height = ReadLe(head, at + 6, 2);
-    header.bitCount = ReadLe(head, at + 10, 2);
-    return header;
-  }
-  const bool knownSize = header.infoSize == 40 || header.infoSize == 52 || header.infoSize == 56 ||
-                        header.infoSize == 64 || header.infoSize == 108 || header.infoSize == 124;
-  if (!knownSize || head.size() < at + 36) return std::nullopt;
-  header.width = static_cast<int32_t>(ReadLe(head, at + 4, 4));
-  const int64_t height = static_cast<int32_t>(ReadLe(head, at + 8, 4));
-  header.height = height < 0 ? -height : height;
-  header.bitCount = ReadLe(head, at + 14, 2);
-  header.compression = ReadLe(head, at + 16, 4);
-  header.colorsUsed = ReadLe(head, at + 32, 4);
-  return header;
-}
+constexpr int64_t kOs2InfoSize = 64;
 
 // Qt's reader stops quietly at the end of the data and returns a picture
 // with rows missing; the class library read such a file as an error. Only
 // uncompressed pictures say how many bytes must follow.
-bool EndsEarly(const DibHeader& header, const QByteArray& head, int64_t deviceSize,
-               bool hasFileHeader) {
-  constexpr int64_t kRgb = 0, kBitFields = 3, kAlphaBitFields = 6;
-  if (header.compression != kRgb && header.compression != kBitFields &&
-      header.compression != kAlphaBitFields) {
+bool EndsEarly(const DibHeader& header, int64_t deviceSize) {
+  if (header.compression != kBiRgb && header.compression != kBiBitFields &&
+      header.compression != kBiAlphaBitFields) {
     return false;
   }
   if (header.bitCount <= 0 || header.bitCount > 32 || header.colorsUsed > 65536) return false;
-
-  int64_t pixelStart = 0;
-  if (hasFileHeader) {
-    pixelStart = ReadLe(head, 10, 4);
-  } else {
-    const int64_t masks = (header.infoSize == 40 && header.compression != kRgb) ? 12 : 0;
-    const int64_t entries = header.colorsUsed != 0 ? header.colorsUsed
-                            : header.bitCount <= 8 ? (int64_t{1} << header.bitCount)
-                                                   : 0;
-    pixelStart = header.infoSize + masks + entries * (header.infoSize == 12 ? 3 : 4);
-  }
-  const int64_t stride = (header.width * header.bitCount + 31) / 32 * 4;
-  return deviceSize < pixelStart + stride * header.height;
+  return deviceSize < header.pixelStart + RowBytes(header) * header.height;
 }
 
 PictureError NotABitmap() { return PictureError{"The picture is not a BMP picture or is damaged."}; }
 
+// Qt's reader refuses pictures above its allocation limit (in megabytes)
+// without saying so; that is not damage.
+std::optional<PictureError> CheckAllocationLimit(int64_t width, int64_t height) {
+  if (width * height * 4 <= int64_t{QImageReader::allocationLimit()} * 1024 * 1024) return std::nullopt;
+  return PictureError{"The picture is too large to decode."};
+}
+
+std::optional<PictureError> CheckHeader(const DibHeader& header, int64_t deviceSize) {
+  if (auto refusal = CheckPictureSize(header.width, header.height)) return refusal;
+  // Run-length data is stored from the bottom row up, so a top-down bitmap
+  // cannot hold it. OS/2's own compressions (Huffman, 24-bit runs) share
+  // their numbers with Windows' bit fields, which Qt's reader would apply.
+  if (header.topDown && (header.compression == kBiRle8 || header.compression == kBiRle4)) {
+    return NotABitmap();
+  }
+  if (header.infoSize == kOs2InfoSize && header.compression > kBiRle4) return NotABitmap();
+  if (header.planes != 1) return NotABitmap();
+  if (EndsEarly(header, deviceSize)) {
+    return PictureError{"The BMP picture is damaged (its pixel data ends early)."};
+  }
+  return std::nullopt;
+}
+
+PictureResult ReadMaskedBitmap(QIODevice& device, const DibHeader& header) {
+  if (auto refusal = CheckAllocationLimit(header.width, header.height)) return *refusal;
+  QImage image = DecodeMaskedPixels(device, header);
+  if (image.isNull()) return NotABitmap();
+  return PictureFromImage(std::move(image));
+}
+
 PictureResult ReadBitmap(QIODevice& device) {
-  const QByteArray head = device.peek(64);
+  const QByteArray head = device.peek(kBitmapHeadBytes);
   // A .dib file may hold a bare DIB without the "BM" file header; Qt reads
   // that form under the format name "dib".
   const bool hasFileHeader = head.startsWith("BM");
-  if (const std::optional<DibHeader> header =
-          ReadDibHeader(head, hasFileHeader ? kFileHeaderSize : 0)) {
-    if (auto refusal = CheckPictureSize(header->width, header->height)) return *refusal;
-    if (EndsEarly(*header, head, device.size(), hasFileHeader)) {
-      return PictureError{"The BMP picture is damaged (its pixel data ends early)."};
-    }
+  if (const std::optional<DibHeader> header = ReadDibHeader(head, hasFileHeader)) {
+    if (auto refusal = CheckHeader(*header, device.size())) return *refusal;
+    if (HasMaskedPixels(*header)) return ReadMaskedBitmap(device, *header);
   }
 
   QImageReader reader(&device, hasFileHeader ? "bmp" : "dib");
   reader.setDecideFormatFromContent(false);
-  if (!reader.canRead() || !reader.size().isValid()) return NotABitmap();
+  if (!reader.canRead()) return NotABitmap();
+  // The reader gives a top-down picture's height as negative.
+  const QSize claimed = reader.size();
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
-    // Qt's reader refuses pictures above its allocation limit (in megabytes)
-    // without saying so; that is not damage.
-    const int64_t bytes = int64_t{reader.size().width()} * reader.size().height() * 4;
-    if (bytes > int64_t{QImageReader::allocationLimit()} * 1024 * 1024) {
-      return PictureError{"The picture is too large to decode."};
-    }
+    if (auto refusal = CheckAllocationLimit(claimed.width(), std::abs(claimed.height()))) return *refusal;
     return NotABitmap();
   }
   // Qt keeps a colour table shorter than the pixels' indices need, and

@@ -153,7 +153,9 @@ PictureResult Decode(const JpegInput& input) {
     if (session->refusal) return *session->refusal;
     return PictureError{std::string("The JPEG picture is damaged (") + session->message + ")."};
   }
-  return PictureFromImage(std::move(session->image));
+  Picture picture = PictureFromImage(std::move(session->image));
+  picture.impl().fromJpeg = true;
+  return picture;
 }
 
 struct FileCloser {

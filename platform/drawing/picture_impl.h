@@ -10,6 +10,10 @@ namespace platform {
 
 struct Picture::Impl {
   QImage image;
+  // Decoded from a JPEG file: a PDF may carry it compressed as JPEG again.
+  // Every other picture reaches paper pixel for pixel, as StretchDIBits
+  // copies it.
+  bool fromJpeg = false;
 };
 
 // Wraps an image that has already been decoded or captured.

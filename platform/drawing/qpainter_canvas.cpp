@@ -208,6 +208,10 @@ void QPainterCanvas::StretchDIBits(int32_t x, int32_t y, int32_t width, int32_t 
                                    const Picture& picture) {
   if (width <= 0 || height <= 0 || picture.Empty()) return;
   SetPenMode(painter_, TPenMode::pmCopy);
+  // Qt's PDF writer compresses pictures as JPEG unless told otherwise, which
+  // smears line art, dithering and text in screenshots. The same QImage
+  // drawn again is embedded only once, so callers keep one per file.
+  painter_.setRenderHint(QPainter::LosslessImageRendering, !picture.impl().fromJpeg);
   painter_.drawImage(QRectF(x, y, width, height), picture.impl().image);
 }
 

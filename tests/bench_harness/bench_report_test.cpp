@@ -111,6 +111,36 @@ TEST_F(BenchReport, PrintsEveryPageToThePdfFile) {
   EXPECT_EQ(lastPage.find("Customer 100 "), std::string::npos);
 }
 
+TEST(BenchPicturesReport, EveryPageDrawsTheLogoAndThePhoto) {
+  BenchSession session(BenchPictures::LogoAndPhoto);
+  LoadBenchReport(session.TemplatePath(), 120);
+  zBxPrintReport();
+  EXPECT_TRUE(session.Messages().empty()) << session.Messages().front();
+  const auto& pages = engine::GetPages();
+  ASSERT_EQ(pages.size(), 1u + 3u);
+  EXPECT_EQ(PlacedNamed(*pages[0], "Logo").size(), 1u);
+  EXPECT_EQ(PlacedNamed(*pages[0], "Photo").size(), 1u);
+  // Each of the three pages draws both pictures.
+  const std::string images = CommandOutput("pdfimages -list '" + session.PdfPath().string() + "'");
+  EXPECT_NE(images.find("   3     4 image      64    64"), std::string::npos) << images;
+  EXPECT_NE(images.find("   3     5 image     160   120"), std::string::npos) << images;
+  zBxFreeReport();
+}
+
+TEST(BenchPicturesReport, APageOfBitmapsDrawsSixFilesEachOnce) {
+  BenchSession session(BenchPictures::PageOfBitmaps);
+  LoadBenchReport(session.TemplatePath(), 50);
+  zBxPrintReport();
+  EXPECT_TRUE(session.Messages().empty()) << session.Messages().front();
+  const std::string images = CommandOutput("pdfimages -list '" + session.PdfPath().string() + "'");
+  for (const char* size : {"  640   480", "   64    64", "   32    32"}) {
+    EXPECT_NE(images.find(std::string(" image   ") + size), std::string::npos) << size << "\n" << images;
+  }
+  EXPECT_NE(images.find("   1     5 image"), std::string::npos) << images;
+  EXPECT_EQ(images.find("   1     6 image"), std::string::npos) << images;
+  zBxFreeReport();
+}
+
 TEST(BenchRecords, ValuesOfARecordInColumnOrder) {
   EXPECT_EQ(RecordValues(1),
             (std::array<std::string, 5>{"1", "Customer 1", "37", "1.25", "Order note for record 1"}));

@@ -1,7 +1,9 @@
 // The image popup: picture files, dynamic loading, the picture's own size
 // and the region's information.
 #include "designer/dialogs/image_info.h"
+#include "platform/drawing/picture_impl.h"
 #include "tests/designer_properties/properties_fixture.h"
+#include "tests/platform_drawing/bmp_bytes.h"
 #include "tests/platform_drawing/test_pictures.h"
 
 namespace tessel_test {
@@ -43,6 +45,37 @@ TEST_F(ImageCommandsTest, FilenameLoadsBitmapsAndJpegs) {
   EXPECT_EQ(LastRequest().value, bmp) << "the dialog keeps its last file";
   EXPECT_EQ(image->FImageFile, jpeg);
   EXPECT_EQ(image->FBitmap.Width(), 8);
+  EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(ImageCommandsTest, FilenameLoadsTopDownAndBitFieldBitmaps) {
+  designer::TImageRegion* image = Image();
+  // Rows stored top to bottom: red over green over blue.
+  BmpLayout topDown;
+  topDown.width = 2;
+  topDown.height = -3;
+  topDown.bitCount = 8;
+  topDown.colours = {0xFF0000, 0x00FF00, 0x0000FF};
+  const std::string bmp = PictureFile("top-down.bmp", BmpOf(topDown, {0, 0, 1, 1, 2, 2}));
+  dialogs->ReplyFile(bmp);
+  Choose("Filename1");
+  EXPECT_EQ(image->FImageFile, bmp);
+  ASSERT_EQ(image->FBitmap.Height(), 3);
+  EXPECT_EQ(image->FBitmap.impl().image.pixel(1, 0), 0xFFFF0000u);
+  EXPECT_EQ(image->FBitmap.impl().image.pixel(1, 2), 0xFF0000FFu);
+
+  // Ten bits a channel: half of full green is 128.
+  BmpLayout tenBits;
+  tenBits.width = 1;
+  tenBits.height = -1;
+  tenBits.bitCount = 32;
+  tenBits.compression = 3;
+  tenBits.masks = {0x3FF00000, 0x000FFC00, 0x000003FF};
+  const std::string dib = PictureFile("ten-bits.dib", BmpOf(tenBits, {0x3FF80000}));
+  dialogs->ReplyFile(dib);
+  Choose("Filename1");
+  EXPECT_EQ(image->FImageFile, dib);
+  EXPECT_EQ(image->FBitmap.impl().image.pixel(0, 0), 0xFFFF8000u);
   EXPECT_TRUE(Errors().empty());
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <ostream>
 #include <string>
@@ -14,8 +15,10 @@
 #include "engine/zbx_qn.h"
 #include "platform/capture/screen_capture.h"
 #include "platform/drawing/picture_impl.h"
+#include "platform/printing/pdf_printer.h"
 #include "platform/printing/recording_printer.h"
 #include "platform/system/message_box.h"
+#include "tests/printing/pdf_tools.h"
 
 // Xlib last: its macros (Status, None, Bool) break Qt headers included after it.
 #include <X11/Xlib.h>
@@ -86,6 +89,19 @@ class PrivateXServer {
     const long normalState[2] = {1, 0};
     XChangeProperty(display_, window, wmState, wmState, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(normalState), 2);
+    XSync(display_, False);
+  }
+
+  // Paints every pixel of the window with its own colour.
+  void Paint(Window window, int width, int height, unsigned long (*colour)(int x, int y)) {
+    GC gc = XCreateGC(display_, window, 0, nullptr);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        XSetForeground(display_, gc, colour(x, y));
+        XDrawPoint(display_, window, gc, x, y);
+      }
+    }
+    XFreeGC(display_, gc);
     XSync(display_, False);
   }
 
@@ -184,6 +200,41 @@ TEST_F(ScreenCapture, ManagedWindowComesWithItsFrameAndItsChildAlone) {
   EXPECT_EQ(CaptureOf(top), (Captured{QSize(240, 180), 0x0000FF, 0x0000FF}));
   EXPECT_EQ(CaptureOf(frame), (Captured{QSize(240, 180), 0x0000FF, 0x0000FF}));
   EXPECT_EQ(CaptureOf(child), (Captured{QSize(50, 30), 0x00FF00, 0x00FF00}));
+}
+
+// Line art and text in a screenshot: neighbouring pixels differ.
+unsigned long FinePattern(int x, int y) {
+  return static_cast<unsigned long>(((x * 37 + y * 101) & 0xFF) << 16 | ((x ^ y) * 8 & 0xFF) << 8 |
+                                    ((x + y) % 2 ? 0xFF : 0x00));
+}
+
+TEST_F(ScreenCapture, APrintedWindowReachesThePdfPixelForPixel) {
+  constexpr int kWidth = 40, kHeight = 24;
+  const Window window = server_.ShowWindow(50, 60, kWidth, kHeight, 0);
+  server_.Paint(window, kWidth, kHeight, FinePattern);
+  QTemporaryDir folder;
+  const std::string pdf = folder.path().toStdString() + "/window.pdf";
+  platform::PdfPrinter pdfPrinter;
+  platform::SetPrinter(&pdfPrinter);
+  {
+    tessel_test::ScopedEnvironment target("ZBX_PRINT_TO", pdf.c_str());
+    ::testing::internal::CaptureStderr();
+    zBxPrintWindow(static_cast<int32_t>(window), 0, 100, 0);
+    ::testing::internal::GetCapturedStderr();
+  }
+  platform::SetPrinter(&printer_);
+  EXPECT_TRUE(messages_.Texts().empty());
+  const std::vector<tessel_test::PdfImage> listed = tessel_test::PdfImageList(pdf);
+  const std::vector<QImage> pixels = tessel_test::PdfImagePixels(pdf);
+  ASSERT_EQ(listed.size(), 1u);
+  ASSERT_EQ(pixels.size(), 1u);
+  EXPECT_EQ(listed[0].encoding, "image");
+  ASSERT_EQ(pixels[0].size(), QSize(kWidth, kHeight));
+  int differing = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) differing += (pixels[0].pixel(x, y) & 0xFFFFFFu) != FinePattern(x, y);
+  }
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(ScreenCapture, PrintScreenTakesTheWholeScreen) {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/item_drawing.h"
-#include "engine/page_pictures.h"
+#include "engine/job_pictures.h"
 #include "platform/drawing/recording_canvas.h"
 #include "tests/page_drawing_geometry/placed_items.h"
 
@@ -21,7 +21,7 @@ class DrawingFixture : public ::testing::Test {
 
   platform::RecordingCanvas canvas;
   TemplateList templateItems;
-  engine::PagePictures pictures;
+  engine::JobPictures pictures;
   int32_t pageNumber = 1;
   int32_t pageCount = 1;
 };

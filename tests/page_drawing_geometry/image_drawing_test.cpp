@@ -104,7 +104,7 @@ TEST_F(ImageDrawingTest, MissingFileIsReportedThenEndsThePage) {
   EXPECT_TRUE(canvas.Calls.empty());
 }
 
-TEST_F(ImageDrawingTest, DamagedPictureIsReportedOncePerPageAndSkipped) {
+TEST_F(ImageDrawingTest, DamagedPictureIsReportedOncePerJobAndSkipped) {
   WriteBytes("broken.bmp", "BM this is no bitmap at all");
   rcDefItem& first = Image("broken.bmp");
   rcDefItem& second = Image("broken.bmp");
@@ -118,19 +118,19 @@ TEST_F(ImageDrawingTest, DamagedPictureIsReportedOncePerPageAndSkipped) {
   EXPECT_FALSE(engine::ErrorFlag());
 }
 
-TEST_F(ImageDrawingTest, APictureIsReadOncePerPageAndAgainOnTheNext) {
+TEST_F(ImageDrawingTest, APictureIsReadOncePerJobAndAgainInTheNext) {
   WritePicture("logo.bmp", "BMP", 4, 3);
   rcDefItem& first = Image("logo.bmp");
   rcDefItem& second = Image("logo.bmp");
   Draw(*Placed(first, {0, 0, 20, 20}));
-  // Spoiled after its first use: this page keeps what it read.
+  // Spoiled after its first use: this job keeps what it read.
   WriteBytes("logo.bmp", "BM spoiled");
   Draw(*Placed(second, {0, 30, 20, 50}));
   EXPECT_EQ(CallsOf(canvas.Calls, Kind::StretchDIBits).size(), 2u);
   EXPECT_TRUE(messages.Texts().empty());
 
-  engine::PagePictures nextPage;
-  engine::ItemDrawingContext next{canvas, {}, templateItems, nextPage, nullptr, 100, 100, 2, 2};
+  engine::JobPictures nextJob;
+  engine::ItemDrawingContext next{canvas, {}, templateItems, nextJob, nullptr, 100, 100, 2, 2};
   engine::DrawPlacedItem(next, *Placed(first, {0, 0, 20, 20}));
   EXPECT_EQ(CallsOf(canvas.Calls, Kind::StretchDIBits).size(), 2u);
   EXPECT_EQ(messages.Texts().size(), 1u);

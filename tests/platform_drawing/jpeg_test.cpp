@@ -12,16 +12,9 @@ namespace platform {
 namespace {
 
 using tessel_test::JpegBytes;
+using tessel_test::ReasonOf;
 
-PictureResult Decode(const QByteArray& bytes) {
-  return DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                    static_cast<size_t>(bytes.size()));
-}
-
-std::string ReasonOf(const PictureResult& result) {
-  const auto* error = std::get_if<PictureError>(&result);
-  return error ? error->reason : "(decoded)";
-}
+PictureResult Decode(const QByteArray& bytes) { return tessel_test::DecodeJpegBytes(bytes); }
 
 // Four 8 x 8 blocks of flat colour: JPEG keeps flat blocks nearly exact.
 QImage Quadrants() {

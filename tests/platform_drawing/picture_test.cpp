@@ -13,16 +13,9 @@ namespace {
 
 using tessel_test::BmpBytes;
 using tessel_test::ColourChart;
+using tessel_test::ReasonOf;
 
-PictureResult Decode(const QByteArray& bytes) {
-  return DecodeBitmap(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                      static_cast<size_t>(bytes.size()));
-}
-
-std::string ReasonOf(const PictureResult& result) {
-  const auto* error = std::get_if<PictureError>(&result);
-  return error ? error->reason : "(decoded)";
-}
+PictureResult Decode(const QByteArray& bytes) { return tessel_test::DecodeBitmapBytes(bytes); }
 
 void ExpectChart(const PictureResult& result) {
   const auto* picture = std::get_if<Picture>(&result);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cstdio>
 #include <jpeglib.h>
+#include <variant>
 
 namespace tessel_test {
 
@@ -50,6 +51,21 @@ std::string WriteFile(const std::string& folder, const std::string& name, const 
   file.open(QIODevice::WriteOnly);
   file.write(bytes);
   return path;
+}
+
+platform::PictureResult DecodeBitmapBytes(const QByteArray& bytes) {
+  return platform::DecodeBitmap(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                static_cast<size_t>(bytes.size()));
+}
+
+platform::PictureResult DecodeJpegBytes(const QByteArray& bytes) {
+  return platform::DecodeJpeg(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                              static_cast<size_t>(bytes.size()));
+}
+
+std::string ReasonOf(const platform::PictureResult& result) {
+  const auto* error = std::get_if<platform::PictureError>(&result);
+  return error ? error->reason : "(decoded)";
 }
 
 QImage ColourChart() {

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <string>
 
+#include "platform/drawing/picture.h"
+
 namespace tessel_test {
 
 QByteArray BmpBytes(const QImage& image);
@@ -12,6 +14,12 @@ QByteArray BmpBytes(const QImage& image);
 QByteArray JpegBytes(const QImage& image, int quality = 95, bool progressive = false);
 // Writes bytes to a file and returns its path.
 std::string WriteFile(const std::string& folder, const std::string& name, const QByteArray& bytes);
+
+// The platform's decoders on bytes in memory.
+platform::PictureResult DecodeBitmapBytes(const QByteArray& bytes);
+platform::PictureResult DecodeJpegBytes(const QByteArray& bytes);
+// The reason a picture was refused, or "(decoded)".
+std::string ReasonOf(const platform::PictureResult& result);
 
 // A 4 x 3 picture of distinct, well separated colours.
 QImage ColourChart();

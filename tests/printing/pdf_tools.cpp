@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +34,34 @@ std::map<std::string, std::string> PdfInfo(const std::string& path) {
     info[line.substr(0, colon)] = value == std::string::npos ? "" : line.substr(value);
   }
   return info;
+}
+
+std::vector<PdfImage> PdfImageList(const std::string& path) {
+  std::vector<PdfImage> images;
+  std::istringstream lines(CommandOutput("pdfimages -list '" + path + "' 2>/dev/null"));
+  std::string line;
+  while (std::getline(lines, line)) {
+    // page num type width height color comp bpc enc interp object ID ...
+    std::istringstream fields(line);
+    PdfImage image;
+    int number = 0, components = 0, bits = 0;
+    std::string type, colour, interpolate;
+    if (fields >> image.page >> number >> type >> image.width >> image.height >> colour >> components >> bits >>
+        image.encoding >> interpolate >> image.object) {
+      images.push_back(image);
+    }
+  }
+  return images;
+}
+
+std::vector<QImage> PdfImagePixels(const std::string& path) {
+  std::vector<QImage> images;
+  QTemporaryDir folder;
+  if (!folder.isValid()) return images;
+  CommandOutput("pdfimages -png '" + path + "' '" + folder.path().toStdString() + "/image' 2>/dev/null");
+  const QStringList files = QDir(folder.path()).entryList({"image-*.png"}, QDir::Files, QDir::Name);
+  for (const QString& file : files) images.push_back(QImage(folder.filePath(file)).convertToFormat(QImage::Format_RGB32));
+  return images;
 }
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {

@@ -53,15 +53,22 @@ TEST_F(PrintAllPagesTest, DeviceCoordinatesOfA600PpiPrinterWithOffsets) {
   EXPECT_EQ(texts[0].rect.Top, 180);
 }
 
+// An image region in the report showing a file of the given bytes, written
+// into folder, which becomes the template folder.
+rcDefItem& ImageRegionOf(TemplateList& items, const QTemporaryDir& folder, const std::string& file,
+                         const std::string& bytes) {
+  std::ofstream((folder.path() + "/").toStdString() + file, std::ios::binary) << bytes;
+  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
+  engine::rcGraphicRegion region;
+  region.Parent = "REPORT";
+  region.FileName = file;
+  return Add(items, "ImageRegion1", engine::kImageRegion, region);
+}
+
 TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  std::ofstream((folder.path() + "/anim.gif").toStdString(), std::ios::binary) << "GIF89a";
-  engine::SetTemplateFolder(platform::AbsoluteWindowsPath(folder.path().toStdString()));
-  engine::rcGraphicRegion gif;
-  gif.Parent = "REPORT";
-  gif.FileName = "anim.gif";
-  rcDefItem& image = Add(items, "ImageRegion1", engine::kImageRegion, gif);
+  rcDefItem& image = ImageRegionOf(items, folder, "anim.gif", "GIF89a");
   rcDefItem& after = Add(items, "After", engine::kLabel, Label("REPORT", "after", nullptr));
 
   BuildReport(3);
@@ -79,6 +86,29 @@ TEST_F(PrintAllPagesTest, APictureOfAnotherTypeStopsOnlyItsOwnPage) {
   EXPECT_EQ(PageTexts(pages[1]), (Strings{"Header", "2", "3", "Body 2"}));
   EXPECT_EQ(PageTexts(pages[2]), (Strings{"Header", "3", "3", "Body 3"}));
   EXPECT_TRUE(printer.Jobs[0].ended);
+}
+
+TEST_F(PrintAllPagesTest, APictureOnEveryPageIsReadOnceAJob) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  rcDefItem& image = ImageRegionOf(items, folder, "broken.bmp", "BM no bitmap at all");
+
+  BuildReport(3);
+  // In the static layer (drawn under every page) and twice on the last page.
+  engine::GetPages()[0]->push_back(Placed(image, {0, 0, 50, 50}));
+  engine::GetPages()[3]->push_back(Placed(image, {0, 60, 50, 110}));
+  engine::GetPages()[3]->push_back(Placed(image, {0, 120, 50, 170}));
+
+  platform::ScopedMessageRecorder messages;
+  engine::PrintAllPages();
+  engine::PrintAllPages();
+  engine::SetTemplateFolder("");
+  // Said once in each job, not on every page.
+  ASSERT_EQ(messages.Texts().size(), 2u);
+  EXPECT_EQ(messages.Texts()[0].rfind("Tessel: Picture could not be read: ", 0), 0u) << messages.Texts()[0];
+  EXPECT_EQ(messages.Texts()[1], messages.Texts()[0]);
+  ASSERT_EQ(printer.Jobs.size(), 2u);
+  EXPECT_EQ(PageTexts(printer.Jobs[1].pages.at(2)), (Strings{"Header", "3", "3", "Body 3"}));
 }
 
 TEST_F(PrintAllPagesTest, AJobThatCannotStartRaisesThePrinterError) {

@@ -1,4 +1,4 @@
-#include "engine/page_pictures.h"
+#include "engine/job_pictures.h"
 
 #include <iterator>
 #include <utility>
@@ -9,7 +9,7 @@
 
 namespace engine {
 
-const platform::Picture* PagePictures::Get(const std::string& windowsPath, Format format) {
+const platform::Picture* JobPictures::Get(const std::string& windowsPath, Format format) {
   if (auto known = pictures_.find(windowsPath); known != pictures_.end()) {
     return known->second ? &*known->second : nullptr;
   }
@@ -37,8 +37,8 @@ const platform::Picture* PagePictures::Get(const std::string& windowsPath, Forma
 }
 
 // Drops every decoded picture once the budget would be passed; files that
-// failed stay known, so their message is not shown twice on one page.
-void PagePictures::MakeRoomFor(int64_t pixels) {
+// failed stay known, so their message is not shown twice in one job.
+void JobPictures::MakeRoomFor(int64_t pixels) {
   if (keptPixels_ + pixels <= kKeptPixelsBudget) return;
   for (auto entry = pictures_.begin(); entry != pictures_.end();) {
     entry = entry->second ? pictures_.erase(entry) : std::next(entry);
