@@ -8,8 +8,9 @@
 // from the design bounds by the scaling rule step by step, so that a series
 // of scalings that returns to a scale returns every control to exactly the
 // bounds it had there. Setting bounds at some scale sets the design bounds
-// that the inverse steps give; the control then shows what the forward steps
-// give for them.
+// that the inverse steps give, except that an edge or size left as it was
+// keeps its design value (a control moved keeps its design size); the
+// control then shows what the forward steps give for them.
 //
 // Events are the class library's: the dispatch completes a click at mouse-up
 // (or at once when a mouse-down handler begins a drag), tracks drags and
@@ -71,7 +72,7 @@ struct TScaleStep {
 
 // The scaling rule: left and top scaled, right and bottom edges scaled, the
 // size their difference; MulDiv rounds halves away from zero. With
-// keepOrigin the left and top stay and the size scales alone.
+// keepOrigin the size is what the rule gives, and the left and top stay.
 TBounds ScaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin = false);
 // The inverse steps in reverse order.
 TBounds UnscaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin = false);
