@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/controls/classic_look.h"
 #include "platform/controls/control_widget.h"
 #include "platform/controls/drag_tracker.h"
 #include "platform/controls/exceptions.h"
@@ -122,6 +123,8 @@ TControl::~TControl() {
 
 void TControl::AttachWidget(QWidget* widget) {
   widget_ = widget;
+  // What the control paints itself takes care of its own look.
+  if (!dynamic_cast<ControlWidget*>(widget)) ApplyClassicLook(*widget);
   BindWidget(*widget, *this);
   widget->setMouseTracking(true);
   widget->installEventFilter(&ControlEventFilter::Instance());

@@ -52,7 +52,8 @@ using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X
 // Colours of the class library used by the controls.
 inline constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clSilver = 0xC0C0C0, clGray = 0x808080,
                         clAqua = 0xFFFF00, clRed = 0x0000FF, clBtnFace = 0xFF00000F,
-                        clWindow = 0xFF000005, clWindowText = 0xFF000008;
+                        clWindow = 0xFF000005, clWindowText = 0xFF000008, clGrayText = 0xFF000011,
+                        clBtnHighlight = 0xFF000014;
 
 // The largest position or size a control is given: the controls add
 // positions and sizes in 32 bits and scale them by up to twice for zoom, so
