@@ -53,6 +53,13 @@ class FilesFound : public TemplateTest {
     const std::vector<std::string>& lines = region->FRichEdit->Lines();
     return std::find(lines.begin(), lines.end(), "Notes found beside the template") != lines.end();
   }
+  // The folder dialog of that name answered with the folder and OK.
+  void AnswerFolder(const std::string& dialogName, const std::string& location) {
+    modals->On(dialogName, [location](platform::TForm& dialog) {
+      dynamic_cast<platform::TEdit*>(dialog.FindComponent("Edit1"))->SetText(location);
+      dynamic_cast<platform::TControl*>(dialog.FindComponent("BitBtn1"))->Click();
+    });
+  }
   // A click as the platform completes it.
   static void Click(platform::TControl* object) {
     object->MouseDown(platform::TMouseButton::mbLeft, 0, 5, 5);
@@ -124,19 +131,13 @@ TEST_F(FilesFound, AnotherFileLocationShowsWhatTheEngineFindsThere) {
   auto* chart = Object<designer::TImageRegion>("Chart");
   auto* notes = Object<designer::TRichTextRegion>("Notes");
   program().CurrentObject = chart;
-  modals->On("ImgDir", [](platform::TForm& dialog) {
-    dynamic_cast<platform::TEdit*>(dialog.FindComponent("Edit1"))->SetText("PICTURES");
-    dynamic_cast<platform::TControl*>(dialog.FindComponent("BitBtn1"))->Click();
-  });
+  AnswerFolder("ImgDir", "PICTURES");
   form().FileLocation1Click(nullptr);
   EXPECT_EQ(chart->FFileLocation, "PICTURES");
   EXPECT_EQ(chart->FBitmap.Width(), 5);
   EXPECT_EQ(chart->FImageFile, kStoredChart);
   program().CurrentObject = notes;
-  modals->On("RTFDir", [](platform::TForm& dialog) {
-    dynamic_cast<platform::TEdit*>(dialog.FindComponent("Edit1"))->SetText("TEXTS");
-    dynamic_cast<platform::TControl*>(dialog.FindComponent("BitBtn1"))->Click();
-  });
+  AnswerFolder("RTFDir", "TEXTS");
   form().FileLocation2Click(nullptr);
   EXPECT_EQ(notes->FFileLocation, "TEXTS");
   ASSERT_FALSE(notes->FRichEdit->Lines().empty());
