@@ -5,6 +5,7 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/image_region.h"
 #include "designer/properties/current_object.h"
+#include "designer/template_io/files_to_show.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
 
@@ -25,7 +26,10 @@ void TForm1::FileLocation1Click(TObject*) {
   if (!image) return;
   TImgDir& dialog = *program_.ImgDir;
   dialog.Edit1->SetText(image->FFileLocation);
-  if (dialog.ShowModal() == platform::mrOk && image) image->FFileLocation = dialog.Edit1->Text();
+  if (dialog.ShowModal() != platform::mrOk || !image) return;
+  image->FFileLocation = dialog.Edit1->Text();
+  // A stored file missing here is shown from where the engine now looks.
+  if (!platform::FileExists(image->FImageFile)) ShowFileToPrint(*this, *image);
 }
 
 void TForm1::SetToDynamic1Click(TObject*) {

@@ -6,6 +6,7 @@
 #include "designer/main_window/form1.h"
 #include "designer/objects/rich_text_region.h"
 #include "designer/properties/current_object.h"
+#include "designer/template_io/files_to_show.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
 
@@ -30,7 +31,10 @@ void TForm1::FileLocation2Click(TObject*) {
   if (!richText) return;
   TRTFDir& dialog = *program_.RTFDir;
   dialog.Edit1->SetText(richText->FFileLocation);
-  if (dialog.ShowModal() == platform::mrOk && richText) richText->FFileLocation = dialog.Edit1->Text();
+  if (dialog.ShowModal() != platform::mrOk || !richText) return;
+  richText->FFileLocation = dialog.Edit1->Text();
+  // A stored file missing here is shown from where the engine now looks.
+  if (!platform::FileExists(richText->FRtfFile)) ShowFileToPrint(*this, *richText);
 }
 
 void TForm1::SetToDynamic2Click(TObject*) {

@@ -8,6 +8,7 @@
 #include "designer/objects/rich_text_region.h"
 #include "designer/objects/shape_region.h"
 #include "designer/styles/style_record.h"
+#include "designer/template_io/files_to_show.h"
 #include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/ini/ini_file.h"
@@ -143,8 +144,7 @@ void ReadKindKeys(TForm1& form, const TIniFile& file, const std::string& section
     auto* image = static_cast<TImageRegion*>(control);
     image->FImageFile = file.ReadString(section, "IMAGEFILE", "");
     image->FFileLocation = file.ReadString(section, "FILELOCATION", "");
-    const std::string fileName = image->FImageFile;
-    if (fileName != "DYNAMIC") LoadOrTell(fileName, [&] { image->LoadImageFile(fileName); });
+    LoadOrTell(FileToShow(form, image->FImageFile, image->FFileLocation), [&] { ShowFileToPrint(form, *image); });
   } else if (typeWord == "SHAPEREGION") {
     auto* shape = static_cast<TShapeRegion*>(control);
     const int32_t fillColor = file.ReadInteger(section, "FILLCOLOR", 0);
@@ -167,7 +167,7 @@ void ReadKindKeys(TForm1& form, const TIniFile& file, const std::string& section
     richText->FStyleName = file.ReadString(section, "STYLE", "");
     const std::string fileName = richText->FRtfFile;
     if (!fileName.empty() && fileName != "DYNAMIC") {
-      LoadOrTell(fileName, [&] { richText->LoadRtfFile(fileName); });
+      LoadOrTell(FileToShow(form, fileName, richText->FFileLocation), [&] { ShowFileToPrint(form, *richText); });
       return;
     }
     // Direct text stores no folder; it gets the one new regions get.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "platform/controls/classic_look.h"
 #include "platform/controls/control_widget.h"
 #include "platform/controls/drag_tracker.h"
 #include "platform/controls/exceptions.h"
@@ -23,12 +24,17 @@ int32_t Scale(int32_t value, TScaleStep step) {
 }
 
 TBounds ScaleOnce(const TBounds& b, TScaleStep step, bool keepOrigin) {
-  if (keepOrigin) return TBounds{b.Left, b.Top, Scale(b.Width, step), Scale(b.Height, step)};
   TBounds out;
   out.Left = Scale(b.Left, step);
   out.Top = Scale(b.Top, step);
   out.Width = Scale(b.Left + b.Width, step) - out.Left;
   out.Height = Scale(b.Top + b.Height, step) - out.Top;
+  // A control scaled itself is sized as a child standing there would be,
+  // and then put back where it stood.
+  if (keepOrigin) {
+    out.Left = b.Left;
+    out.Top = b.Top;
+  }
   return out;
 }
 
@@ -44,6 +50,21 @@ TBounds ScaleAlong(TBounds bounds, const std::vector<TScaleStep>& steps, const s
 TBounds UnscaleAlong(TBounds bounds, const std::vector<TScaleStep>& steps, const std::vector<bool>& own) {
   for (std::size_t i = steps.size(); i-- > 0;) bounds = ScaleOnce(bounds, Inverse(steps[i]), own[i]);
   return bounds;
+}
+
+// The design bounds that bounds set at the present scale stand for. What
+// the caller left as it was keeps its design value, so that rounding at one
+// scale never flows back into the design: a control moved keeps its design
+// size, one sized from its right or bottom edge keeps its design place.
+TBounds DesignOfWanted(const TBounds& wanted, const TBounds& shown, const TBounds& design,
+                       const std::vector<TScaleStep>& steps, const std::vector<bool>& own) {
+  const TBounds unscaled = UnscaleAlong(wanted, steps, own);
+  TBounds result;
+  result.Left = wanted.Left == shown.Left ? design.Left : unscaled.Left;
+  result.Top = wanted.Top == shown.Top ? design.Top : unscaled.Top;
+  result.Width = wanted.Width == shown.Width ? design.Width : unscaled.Left + unscaled.Width - result.Left;
+  result.Height = wanted.Height == shown.Height ? design.Height : unscaled.Top + unscaled.Height - result.Top;
+  return result;
 }
 
 }  // namespace
@@ -102,6 +123,8 @@ TControl::~TControl() {
 
 void TControl::AttachWidget(QWidget* widget) {
   widget_ = widget;
+  // What the control paints itself takes care of its own look.
+  if (!dynamic_cast<ControlWidget*>(widget)) ApplyClassicLook(*widget);
   BindWidget(*widget, *this);
   widget->setMouseTracking(true);
   widget->installEventFilter(&ControlEventFilter::Instance());
@@ -150,7 +173,7 @@ void TControl::SetHeight(int value) { SetBounds(bounds_.Left, bounds_.Top, bound
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   const TBounds wanted{left, top, width, height};
-  design_ = UnscaleAlong(wanted, steps_, ownSteps_);
+  design_ = DesignOfWanted(wanted, bounds_, design_, steps_, ownSteps_);
   // What the view shows is always what the design bounds give at this
   // scale, so that scaling away and back finds the same bounds.
   bounds_ = ScaleAlong(design_, steps_, ownSteps_);

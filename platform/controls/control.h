@@ -8,8 +8,9 @@
 // from the design bounds by the scaling rule step by step, so that a series
 // of scalings that returns to a scale returns every control to exactly the
 // bounds it had there. Setting bounds at some scale sets the design bounds
-// that the inverse steps give; the control then shows what the forward steps
-// give for them.
+// that the inverse steps give, except that an edge or size left as it was
+// keeps its design value (a control moved keeps its design size); the
+// control then shows what the forward steps give for them.
 //
 // Events are the class library's: the dispatch completes a click at mouse-up
 // (or at once when a mouse-down handler begins a drag), tracks drags and
@@ -51,7 +52,8 @@ using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X
 // Colours of the class library used by the controls.
 inline constexpr TColor clBlack = 0x000000, clWhite = 0xFFFFFF, clSilver = 0xC0C0C0, clGray = 0x808080,
                         clAqua = 0xFFFF00, clRed = 0x0000FF, clBtnFace = 0xFF00000F,
-                        clWindow = 0xFF000005, clWindowText = 0xFF000008;
+                        clWindow = 0xFF000005, clWindowText = 0xFF000008, clGrayText = 0xFF000011,
+                        clBtnHighlight = 0xFF000014;
 
 // The largest position or size a control is given: the controls add
 // positions and sizes in 32 bits and scale them by up to twice for zoom, so
@@ -71,7 +73,7 @@ struct TScaleStep {
 
 // The scaling rule: left and top scaled, right and bottom edges scaled, the
 // size their difference; MulDiv rounds halves away from zero. With
-// keepOrigin the left and top stay and the size scales alone.
+// keepOrigin the size is what the rule gives, and the left and top stay.
 TBounds ScaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin = false);
 // The inverse steps in reverse order.
 TBounds UnscaleBounds(const TBounds& bounds, const std::vector<TScaleStep>& steps, bool keepOrigin = false);

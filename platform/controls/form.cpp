@@ -45,6 +45,13 @@ class FormWindow : public QWidget {
   // itself, which shows only once the window does.
   int MenuHeight() const { return menuBar_->isHidden() ? 0 : menuBar_->heightForWidth(width()); }
 
+  // However the window comes on the screen, a form centred on the screen
+  // stands there first.
+  void setVisible(bool visible) override {
+    if (visible && !isVisible()) form_.PlaceOnScreen();
+    QWidget::setVisible(visible);
+  }
+
  protected:
   void closeEvent(QCloseEvent* event) override {
     if (form_.HandleCloseRequest()) {
@@ -249,6 +256,14 @@ void TForm::HandleResize() {
   });
 }
 
+void TForm::PlaceOnScreen() {
+  if (position_ != TPosition::poScreenCenter) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  SetBounds(area.x() + (area.width() - Width()) / 2, area.y() + (area.height() - Height()) / 2, Width(), Height());
+}
+
 void TForm::Close() {
   if (modal_) {
     if (HandleCloseRequest() && modalResult_ == mrNone) modalResult_ = mrCancel;
@@ -261,12 +276,8 @@ TModalResult TForm::ShowModal() {
   modalResult_ = mrNone;
   modal_ = true;
   QWidget* window = window_->widget;
-  if (position_ == TPosition::poScreenCenter) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
-  }
+  // Headless the window never shows, but the form stands where it would.
+  PlaceOnScreen();
   Dispatch([&] {
     if (OnShow) OnShow(this);
   });

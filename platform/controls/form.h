@@ -98,6 +98,8 @@ class TForm : public TWinControl {
   void Paint(QPainter& painter) override;
 
   // Internal: the window's own events.
+  // A form centred on the screen goes to the middle of its free area.
+  void PlaceOnScreen();
   bool HandleCloseRequest();
   void HandleResize();
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/controls/classic_look.h"
 #include "platform/controls/control_widget.h"
 #include "platform/drawing/qt_drawing_tools.h"
 #include "platform/text/win1252.h"
@@ -120,7 +121,13 @@ void TLabel::Paint(QPainter& painter) {
   const QFontMetrics metrics(painter.font());
   int baseline = metrics.ascent();
   for (const QString& line : LinesOf(DisplayText())) {
-    painter.drawText(0, baseline, line);
+    if (Enabled()) {
+      painter.drawText(0, baseline, line);
+    } else {
+      const QRect lineBox(0, baseline - metrics.ascent(), std::max(Width(), metrics.horizontalAdvance(line)),
+                          metrics.height());
+      DrawDisabledText(painter, lineBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, line);
+    }
     baseline += metrics.height();
   }
 }

@@ -56,6 +56,26 @@ TEST_F(DragTest, ARegionFollowsTheMouseInMoveMode) {
   EXPECT_FALSE(form().FModified) << "nothing moved the second time";
 }
 
+TEST_F(DragTest, ARegionMovedWhileZoomedKeepsItsSize) {
+  // Moving is no sizing: whatever distance the mouse goes at a level, the
+  // region is as wide and high as before once the page is back at 100 %.
+  for (int level : {-3, -1, 2}) {
+    for (int distance = 1; distance <= 12; ++distance) {
+      form().SetZoom(0);
+      a_->SetBounds(20, 30, 100, 80);
+      form().SetZoom(level);
+      form().Move1Click(nullptr);
+      Hover(a_, 10, 10);
+      Press(a_, TMouseButton::mbLeft, 0, 10, 10);
+      Over(a_, a_, 10 + distance, 10 + distance);
+      EndDrag();
+      form().SetZoom(0);
+      EXPECT_EQ(a_->Width(), 100) << "level " << level << " distance " << distance;
+      EXPECT_EQ(a_->Height(), 80) << "level " << level << " distance " << distance;
+    }
+  }
+}
+
 TEST_F(DragTest, TwoSelectedRegionsMoveTogether) {
   ShiftClick(a_);
   ShiftClick(b_);

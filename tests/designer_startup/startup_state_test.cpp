@@ -1,6 +1,12 @@
 // The designer as it stands after start-up, before and after its first
 // activation.
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include "designer/dialogs/paragraph_form.h"
+#include "designer/main_window/splash.h"
 #include "designer/objects/regions.h"
 #include "tests/designer_support/designer_fixture.h"
 
@@ -37,6 +43,16 @@ TEST_F(StartupTest, EveryStyleSubmenuHoldsTheDefaultStyle) {
   const designer::TStyleRecord& style = *program().StyleList.at(0);
   EXPECT_EQ(style, (designer::TStyleRecord{0, "DEFAULTSTYLE", 0, 8, 0, "Arial", "NONE"}));
   EXPECT_EQ(program().StyleList.size(), 11u);
+}
+
+TEST_F(StartupTest, TheSplashStandsInTheMiddleOfTheScreen) {
+  designer::Tsplash splash(nullptr);
+  splash.Show();
+  QApplication::processEvents();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect middle(screen.x() + (screen.width() - 249) / 2, screen.y() + (screen.height() - 350) / 2, 249, 350);
+  EXPECT_EQ(splash.Widget()->geometry(), middle);
+  EXPECT_EQ((QRect(splash.Left(), splash.Top(), splash.Width(), splash.Height())), middle);
 }
 
 TEST_F(StartupTest, FormsAreMadeInTheirOrder) {

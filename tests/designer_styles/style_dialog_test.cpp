@@ -1,6 +1,11 @@
 // The style dialog: its form, the attribute conversions, what it shows of
 // the font dialog's font and what OK writes.
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
 #include "tests/designer_styles/styles_fixture.h"
+#include "tests/platform_controls/caption_pixels.h"
 
 namespace tessel_test {
 namespace {
@@ -50,6 +55,40 @@ TEST_F(StyleDialogTest, Form) {
   d.SetModalResult(platform::mrNone);
   d.PressCancel();
   EXPECT_EQ(d.ModalResult(), platform::mrCancel);
+}
+
+TEST_F(StyleDialogTest, DisabledNameAndAttributesAreReadableGreyUnderModifyStyle) {
+  using controls_test::CaptionPixels;
+  std::vector<std::pair<std::string, CaptionPixels>> shown;
+  modals->On("StyleForm", [&](platform::TForm& form) {
+    auto& d = static_cast<TStyleForm&>(form);
+    form.Show();
+    const QImage image = form.Widget()->grab().toImage();
+    for (platform::TControl* control : std::initializer_list<platform::TControl*>{
+             d.Edit1, d.CheckBox1, d.CheckBox2, d.CheckBox3, d.CheckBox4, d.Label1, d.Button1}) {
+      const QPoint at = control->Widget()->mapTo(form.Widget(), QPoint(0, 0));
+      shown.emplace_back(control->Name(),
+                         controls_test::CountCaptionPixels(image, QRect(at, control->Widget()->size())));
+    }
+    form.Hide();
+    d.BitBtn2->Click();
+  });
+  form().ModifyStyle1->Items(0)->Click();
+  ASSERT_EQ(shown.size(), 7u);
+  // The name "DEFAULTSTYLE" in the grey of disabled text.
+  EXPECT_GE(shown[0].second.grey, 1);
+  EXPECT_EQ(shown[0].second.darker, 0);
+  // "Bold", "Italics", "Underline", "Strike Out": grey, embossed.
+  for (std::size_t i = 1; i <= 4; ++i) {
+    EXPECT_GE(shown[i].second.grey, 10) << shown[i].first;
+    EXPECT_GE(shown[i].second.highlight, 5) << shown[i].first;
+    EXPECT_EQ(shown[i].second.darker, 0) << shown[i].first;
+  }
+  // What is enabled keeps its black text.
+  for (std::size_t i = 5; i <= 6; ++i) {
+    EXPECT_GT(shown[i].second.darker, 10) << shown[i].first;
+    EXPECT_EQ(shown[i].second.highlight, 0) << shown[i].first;
+  }
 }
 
 TEST_F(StyleDialogTest, AttributeBits) {

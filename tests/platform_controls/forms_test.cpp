@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -274,6 +276,28 @@ TEST_F(Forms, TheClientAreaLiesUnderTheMenuBarShownOrNot) {
   EXPECT_EQ(form_->ClientHeight(), 210);
   EXPECT_EQ(form_->ClientWidget()->height(), 210);
   EXPECT_EQ(form_->ClientWidget()->y(), barHeight);
+}
+
+TEST_F(Forms, AFormCentredOnTheScreenStandsInItsMiddleHoweverItIsShown) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect middle(screen.x() + (screen.width() - 249) / 2, screen.y() + (screen.height() - 350) / 2, 249, 350);
+  // Shown as a dialog, and shown plainly as a start-up picture is.
+  form_->SetBounds(0, 0, 249, 350);
+  form_->SetPosition(platform::TPosition::poScreenCenter);
+  form_->ShowModal();
+  EXPECT_EQ((QRect(form_->Left(), form_->Top(), form_->Width(), form_->Height())), middle);
+  form_->SetBounds(0, 0, 249, 350);
+  form_->Show();
+  QApplication::processEvents();
+  EXPECT_EQ(form_->Widget()->geometry(), middle);
+  EXPECT_EQ((QRect(form_->Left(), form_->Top(), form_->Width(), form_->Height())), middle);
+  form_->Hide();
+  // A form placed by its designer stays where it was put.
+  form_->SetPosition(platform::TPosition::poDesigned);
+  form_->SetBounds(3, 4, 249, 350);
+  form_->Show();
+  QApplication::processEvents();
+  EXPECT_EQ(form_->Widget()->geometry(), QRect(3, 4, 249, 350));
 }
 
 TEST_F(Forms, TheCaptionIsTheWindowTitle) {

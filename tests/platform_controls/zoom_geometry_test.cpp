@@ -44,6 +44,16 @@ TBounds RefAtLevel(TBounds design, int level) {
   return design;
 }
 
+// The bounds of the control zoomed itself: it stays where it is and each
+// step sizes it as a child standing there.
+TBounds RefOwnAtLevel(TBounds design, int level) {
+  for (int i = 0; i < std::abs(level); ++i) {
+    const TBounds scaled = level > 0 ? RefScale(design, 100, 85) : RefScale(design, 85, 100);
+    design = TBounds{design.Left, design.Top, scaled.Width, scaled.Height};
+  }
+  return design;
+}
+
 // The design bounds that bounds set at a zoom level stand for.
 TBounds RefDesignOf(TBounds shown, int level) {
   for (int i = 0; i < std::abs(level); ++i) shown = level > 0 ? RefScale(shown, 85, 100) : RefScale(shown, 100, 85);
@@ -69,7 +79,9 @@ TEST(ScalingRule, LeftAndTopScaleAndTheFarEdgesGiveTheSize) {
   EXPECT_EQ(platform::ScaleBounds({-3, 5, 0, 0}, {{1, 2}}), (TBounds{-2, 3, 0, 0}));
   // Steps are taken one after the other, each rounded.
   EXPECT_EQ(platform::ScaleBounds({0, 0, 3, 3}, {{100, 85}, {100, 85}}), (TBounds{0, 0, 5, 5}));
-  EXPECT_EQ(platform::ScaleBounds({7, 9, 501, 333}, {{100, 85}}, true), (TBounds{7, 9, 589, 392}));
+  // A control scaled itself keeps its place and takes the size a child
+  // standing there would take: 598 - 8 and 402 - 11.
+  EXPECT_EQ(platform::ScaleBounds({7, 9, 501, 333}, {{100, 85}}, true), (TBounds{7, 9, 590, 391}));
   EXPECT_EQ(platform::UnscaleBounds({12, 12, 117, 59}, {{100, 85}}), (TBounds{10, 10, 100, 50}));
   EXPECT_EQ(platform::ScaleValue(10, {{85, 100}}), 9);
   EXPECT_EQ(platform::ScaleValue(-10, {{85, 100}}), -9);
@@ -115,11 +127,8 @@ TEST_F(Zooming, EveryLevelFollowsTheRuleAndReturnsExactly) {
   for (TControl* child : Children()) designs.push_back(child->Bounds());
   for (int target = -4; target <= 4; ++target) {
     Zoom(*paper_, level_, target);
-    // The paper keeps its place; its size scales alone.
-    EXPECT_EQ(paper_->Left(), 7) << target;
-    EXPECT_EQ(paper_->Top(), 9) << target;
-    EXPECT_EQ(paper_->Width(), RefAtLevel({0, 0, 613, 421}, target).Width) << target;
-    EXPECT_EQ(paper_->Height(), RefAtLevel({0, 0, 613, 421}, target).Height) << target;
+    // The paper keeps its place and scales as a child standing there.
+    EXPECT_EQ(paper_->Bounds(), RefOwnAtLevel(paper, target)) << target;
     for (std::size_t i = 0; i < designs.size(); ++i) {
       EXPECT_EQ(Children()[i]->Bounds(), RefAtLevel(designs[i], target)) << "level " << target << " child " << i;
       EXPECT_EQ(Children()[i]->DesignBounds(), designs[i]);
@@ -156,13 +165,34 @@ TEST_F(Zooming, BoundsSetAtALevelSetTheDesignTheInverseStepsGive) {
   }
 }
 
-TEST_F(Zooming, SingleEdgesSetAtALevelKeepTheOthers) {
-  Zoom(*paper_, level_, -2);
-  const TBounds before = region_->Bounds();
-  region_->SetLeft(before.Left + 5);
-  EXPECT_EQ(region_->Bounds(), (TBounds{before.Left + 5, before.Top, before.Width, before.Height}));
-  region_->SetWidth(before.Width - 3);
-  EXPECT_EQ(region_->Bounds(), (TBounds{before.Left + 5, before.Top, before.Width - 3, before.Height}));
+TEST_F(Zooming, SingleEdgesSetAtALevelKeepTheOthersInTheDesign) {
+  const TBounds design = region_->Bounds();
+  for (int target : {-2, -1, 3}) {
+    Zoom(*paper_, level_, target);
+    for (int by = 1; by <= 9; ++by) {
+      region_->SetDesignBounds(design);
+      const TBounds before = region_->Bounds();
+      // Moved: the design keeps its size, whatever the rounding of the
+      // new place.
+      region_->SetLeft(before.Left + by);
+      region_->SetTop(before.Top - by);
+      // Only zooming out reaches every pixel.
+      if (target < 0) {
+        EXPECT_EQ(region_->Left(), before.Left + by);
+        EXPECT_EQ(region_->Top(), before.Top - by);
+      }
+      EXPECT_EQ(region_->DesignBounds().Width, design.Width) << target << " " << by;
+      EXPECT_EQ(region_->DesignBounds().Height, design.Height) << target << " " << by;
+      EXPECT_EQ(region_->Bounds(), RefAtLevel(region_->DesignBounds(), target));
+      // Sized from the far edge: the design keeps its place.
+      const TBounds moved = region_->DesignBounds();
+      region_->SetWidth(region_->Width() - by);
+      region_->SetHeight(region_->Height() + by);
+      EXPECT_EQ(region_->DesignBounds().Left, moved.Left);
+      EXPECT_EQ(region_->DesignBounds().Top, moved.Top);
+      EXPECT_EQ(region_->Bounds(), RefAtLevel(region_->DesignBounds(), target));
+    }
+  }
 }
 
 TEST_F(Zooming, AFreshControlTakesItsBoundsAsPixelsAtItsParentsScale) {
