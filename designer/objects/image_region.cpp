@@ -4,9 +4,21 @@
 
 #include "platform/controls/exceptions.h"
 #include "platform/system/file_paths.h"
-#include "platform/system/item_paths.h"
+#include "platform/text/ansi_text.h"
 
 namespace designer {
+namespace {
+
+// The extension with its dot, lower-cased; empty when the file name has
+// none.
+std::string ExtensionOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  const std::size_t dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return platform::LowerCase(path.substr(dot));
+}
+
+}  // namespace
 
 TImageRegion::TImageRegion(platform::TComponent* owner) : TRegion(owner) {
   FImage = new platform::TImage(owner);
@@ -28,7 +40,7 @@ void TImageRegion::LoadImageFile(const std::string& path) {
     FImage->Repaint();
     return;
   }
-  const std::string extension = platform::LowerExtension(path);
+  const std::string extension = ExtensionOf(path);
   platform::PictureResult decoded;
   if (extension == ".jpg") {
     decoded = platform::LoadJpegFile(platform::NativePath(path));
