@@ -12,14 +12,6 @@ bool IsValueKind(uint8_t kind) {
   return kind == kVariable || kind == kImageRegion || kind == kRichTextRegion;
 }
 
-// Drawn from its rectangle, a value shows whole only inside the paper.
-bool OnPaper(const platform::TRect& rect, const platform::TRect& paper) {
-  return std::min(rect.Left, rect.Right) >= paper.Left &&
-         std::min(rect.Top, rect.Bottom) >= paper.Top &&
-         std::max(rect.Left, rect.Right) <= paper.Right &&
-         std::max(rect.Top, rect.Bottom) <= paper.Bottom;
-}
-
 class LeftOutSearch {
  public:
   LeftOutSearch(const TPageList& pages, const platform::TRect& paper,
@@ -31,9 +23,7 @@ class LeftOutSearch {
     for (size_t page = 1; page < pages.size(); ++page) {
       for (const auto& item : *pages[page]) {
         if (item->ownedEntry) continue;
-        if (IsValueKind(item->entry->item->ItemType) && !OnPaper(item->rect, paper)) {
-          found_.beyondPaper = true;
-        }
+        if (IsHostValue(*item) && !LiesWithin(item->rect, paper)) found_.beyondPaper = true;
         placed_.push_back(item->entry);
       }
     }
@@ -75,6 +65,18 @@ class LeftOutSearch {
 };
 
 }  // namespace
+
+bool IsHostValue(const TPlacedItem& placed) {
+  return !placed.ownedEntry && placed.entry != nullptr && placed.entry->item != nullptr &&
+         IsValueKind(placed.entry->item->ItemType);
+}
+
+bool LiesWithin(const platform::TRect& rect, const platform::TRect& area) {
+  return std::min(rect.Left, rect.Right) >= area.Left &&
+         std::min(rect.Top, rect.Bottom) >= area.Top &&
+         std::max(rect.Left, rect.Right) <= area.Right &&
+         std::max(rect.Top, rect.Bottom) <= area.Bottom;
+}
 
 LeftOutContent FindLeftOutContent(const InstanceList& instances, const TPageList& pages,
                                   const platform::TRect& paper,

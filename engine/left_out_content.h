@@ -10,6 +10,17 @@
 
 namespace engine {
 
+inline constexpr const char* kLeftOutMessage =
+    "Tessel: Some of the report's data did not fit on its pages and was left out.";
+
+// A value, picture or rich text of the host's: the data whose loss is told.
+// Static template content (labels, frames, fixed pictures) is not.
+bool IsHostValue(const TPlacedItem& placed);
+
+// Drawn from its rectangle, an item shows whole only inside the area,
+// whichever way round its corners are.
+bool LiesWithin(const platform::TRect& rect, const platform::TRect& area);
+
 struct LeftOutContent {
   // A value placed on a page but not wholly on the paper.
   bool beyondPaper = false;

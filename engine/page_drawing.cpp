@@ -8,6 +8,7 @@
 #include "engine/engine_state.h"
 #include "engine/item_drawing.h"
 #include "engine/job_pictures.h"
+#include "engine/left_out_content.h"
 #include "platform/printing/printer.h"
 #include "platform/richtext/rich_text_document.h"
 
@@ -51,10 +52,13 @@ bool Printing() { return Target().kind == TargetKind::Printer; }
 
 // What the pages of one print or preview call share, freed however the call
 // ends: the hidden rich-text document, and the pictures, so that a file
-// shown on every page is decoded once and embedded in a PDF once.
+// shown on every page is decoded once and embedded in a PDF once; and
+// whether host data was drawn off the printer's sheet, told once the job is
+// done.
 struct CallResources {
   platform::RichTextDocument hiddenRichText;
   JobPictures pictures;
+  bool hostDataOffSheet = false;
 };
 
 CallResources*& CurrentCall() {
@@ -71,6 +75,13 @@ class CallScope {
   CallScope(const CallScope&) = delete;
   CallScope& operator=(const CallScope&) = delete;
 
+  // After the job has ended, never during it: a message box in the middle
+  // would hold a half-written job open. Nothing when the layout of this same
+  // print has shown the message already.
+  void ReportDataOffSheet(bool layoutSaidSo) const {
+    if (resources_->hostDataOffSheet && !layoutSaidSo) ShowMessage(kLeftOutMessage);
+  }
+
  private:
   std::unique_ptr<CallResources> resources_;
   CallResources* previous_;
@@ -81,6 +92,14 @@ class CallScope {
 platform::TCanvas* TargetCanvas() {
   if (Printing()) return &platform::Printer().Canvas();
   return Target().previewCanvas;
+}
+
+// The printer's whole sheet in device pixels: the drawing transform measures
+// from the printable area, which starts at the physical offset.
+platform::TRect SheetOnDevice(const TPrinterMetrics& metrics) {
+  return {-metrics.physicalOffsetX, -metrics.physicalOffsetY,
+          metrics.physicalWidth - metrics.physicalOffsetX,
+          metrics.physicalHeight - metrics.physicalOffsetY};
 }
 
 int32_t RealPageCount(const TPageList& pages) {
@@ -134,32 +153,42 @@ void DrawPage(int32_t pageIndex) {
   platform::TCanvas* canvas = TargetCanvas();
   if (!canvas) return;
 
+  CallResources* call = CurrentCall();
   DeviceTransform transform;
   int32_t resolutionX = 100;
   int32_t resolutionY = 100;
+  // The template's paper need not be the printer's: a value beyond the
+  // sheet the printer holds is lost, and is looked for until one is found.
+  std::optional<platform::TRect> sheet;
   if (Printing()) {
     const TPrinterMetrics metrics = GetPrinterMetrics();
     transform = {metrics.scaleX, metrics.scaleY, metrics.physicalOffsetX, metrics.physicalOffsetY};
     resolutionX = metrics.pixelsPerInchX;
     resolutionY = metrics.pixelsPerInchY;
+    if (call && !call->hostDataOffSheet) sheet = SheetOnDevice(metrics);
   }
   // A page drawn outside a print or preview call reads its own pictures.
   std::optional<JobPictures> ownPictures;
-  CallResources* call = CurrentCall();
   JobPictures& pictures = call ? call->pictures : ownPictures.emplace();
   const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
                                    pictures,    call ? &call->hiddenRichText : nullptr,
                                    resolutionX, resolutionY, Counters().number,
                                    Counters().count};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
-    if (placed && DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
+    if (!placed) continue;
+    if (sheet && IsHostValue(*placed) && !LiesWithin(DeviceRect(transform, placed->rect), *sheet)) {
+      call->hostDataOffSheet = true;
+      sheet.reset();
+    }
+    if (DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
   }
 }
 
 void PrintAllPages() {
   if (ErrorFlag()) return;
   CallScope call;
-  if (!LaidOut()) RunLayout();
+  const bool layingOut = !LaidOut();
+  if (layingOut) RunLayout();
   const TPageList& pages = GetPages();
   // Only a layout that could not even begin leaves no static layer; it has
   // said why.
@@ -174,7 +203,9 @@ void PrintAllPages() {
     DrawPage(0);
     if (realPages > 0) DrawPage(page);
   });
-  if (job) job->End();
+  if (!job) return;
+  job->End();
+  call.ReportDataOffSheet(layingOut && LayoutReportedLeftOut());
 }
 
 void DrawOnePage(int32_t pageNumber) {
@@ -191,7 +222,9 @@ void DrawOnePage(int32_t pageNumber) {
     // A page number outside the report draws the static layer alone.
     if (realPages > 0 && pageNumber >= 1 && pageNumber <= realPages) DrawPage(pageNumber);
   });
-  if (job) job->End();
+  if (!job) return;
+  job->End();
+  call.ReportDataOffSheet(false);
 }
 
 }  // namespace engine

@@ -8,11 +8,13 @@ namespace engine {
 namespace {
 
 // The layout's module state: the page list of the last layout, whether it
-// stands, and the orientation that layout read from the report style.
+// stands, the orientation that layout read from the report style and whether
+// it told the user that data was left out.
 struct LayoutState {
   TPageList pages;
   bool laidOut = false;
   uint8_t orientation = 0;
+  bool reportedLeftOut = false;
 };
 
 LayoutState& State() {
@@ -30,6 +32,8 @@ TemplateList& GetTemplateItems() { return GetTemplateList(); }
 
 uint8_t GetReportOrientation() { return State().orientation; }
 
+bool LayoutReportedLeftOut() { return State().reportedLeftOut; }
+
 void InitPageList() {
   if (ErrorFlag()) return;
   State().pages = TPageList{};
@@ -42,7 +46,9 @@ void LayoutReport(TemplateList& templates, InstanceList& instances) {
   if (ErrorFlag()) return;
   if (State().laidOut) FreePageList();
   InitPageList();
-  State().orientation = Paginate(templates, instances, State().pages);
+  const PaginationResult result = Paginate(templates, instances, State().pages);
+  State().orientation = result.orientation;
+  State().reportedLeftOut = result.reportedLeftOut;
 }
 
 void FreePageList() {

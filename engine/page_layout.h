@@ -29,6 +29,8 @@ void RunLayout();
 TPageList& GetPages();
 TemplateList& GetTemplateItems();
 uint8_t GetReportOrientation();
+// Whether the last layout showed the left-out message.
+bool LayoutReportedLeftOut();
 void InitPageList();
 void LayoutReport();
 // The same over a given template root list and top-level instance list.

@@ -28,8 +28,6 @@ const std::string kNoReportStyleMessage =
 const std::string kPageCapMessage = "Tessel: The report has more than " +
                                     std::to_string(kMaxPages) +
                                     " pages; the pages after that were left out.";
-const std::string kLeftOutMessage =
-    "Tessel: Some of the report's data did not fit on its pages and was left out.";
 
 std::string SkippedTitleMessage(const std::string& titleName) {
   return "Tessel: Title region \"" + titleName +
@@ -107,7 +105,7 @@ class PaginationRun {
   PaginationRun(TemplateList& templates, InstanceList& instances, TPageList& pages)
       : instances_(instances), pages_(pages), index_(templates) {}
 
-  uint8_t Run();
+  PaginationResult Run();
 
  private:
   bool PlaceReportFrame(TPoint& origin);
@@ -139,7 +137,8 @@ class PaginationRun {
   InstanceListProgress* ProgressOf(InstanceList& list);
   bool MustPlaceRegardless();
   void NoteBrokenOff(const rcDefItem& item);
-  void ReportLeftOutContent();
+  // True when the left-out message was shown.
+  bool ReportLeftOutContent();
 
   TPage& StaticLayer() { return *pages_.front(); }
   TPage& CurrentPage() { return *pages_[static_cast<size_t>(currentPage_)]; }
@@ -174,11 +173,11 @@ class PaginationRun {
   const rcDefItem* brokenOffBy_ = nullptr;
 };
 
-uint8_t PaginationRun::Run() {
+PaginationResult PaginationRun::Run() {
   ResetInstances(instances_);
   pages_.push_back(std::make_unique<TPage>());
   TPoint origin;
-  if (!PlaceReportFrame(origin)) return orientation_;
+  if (!PlaceReportFrame(origin)) return {orientation_, false};
   PlaceStaticItems(index_.Root(), StaticLayer(), origin, 0, TRect{});
   pageBreakRequest_ = false;
   repeatStop_ = false;
@@ -187,8 +186,7 @@ uint8_t PaginationRun::Run() {
     int32_t templateHeight = 0;
     PlaceInstances(*instances_.front(), origin, true, growth, templateHeight);
   }
-  ReportLeftOutContent();
-  return orientation_;
+  return {orientation_, ReportLeftOutContent()};
 }
 
 bool PaginationRun::PlaceReportFrame(TPoint& origin) {
@@ -641,7 +639,7 @@ void PaginationRun::NoteBrokenOff(const rcDefItem& item) {
   if (brokenOffBy_ == nullptr) brokenOffBy_ = &item;
 }
 
-void PaginationRun::ReportLeftOutContent() {
+bool PaginationRun::ReportLeftOutContent() {
   const LeftOutContent leftOut = FindLeftOutContent(instances_, pages_, paper_, skippedTitles_);
   if (leftOut.skippedTitle != nullptr) {
     ShowMessage(SkippedTitleMessage(leftOut.skippedTitle->item->Name));
@@ -652,12 +650,14 @@ void PaginationRun::ReportLeftOutContent() {
   if (unexplained && brokenOffBy_ != nullptr) ShowMessage(BrokenOffMessage(brokenOffBy_->Name));
   if ((unexplained && brokenOffBy_ == nullptr) || leftOut.beyondPaper) {
     ShowMessage(kLeftOutMessage);
+    return true;
   }
+  return false;
 }
 
 }  // namespace
 
-uint8_t Paginate(TemplateList& templates, InstanceList& instances, TPageList& pages) {
+PaginationResult Paginate(TemplateList& templates, InstanceList& instances, TPageList& pages) {
   return PaginationRun(templates, instances, pages).Run();
 }
 

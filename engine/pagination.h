@@ -9,9 +9,15 @@
 
 namespace engine {
 
-// Fills the (empty) page list and returns the report orientation byte, 0
-// portrait, 1 landscape. Shows a "Tessel: " message when content had to be
-// left out.
-uint8_t Paginate(TemplateList& templates, InstanceList& instances, TPageList& pages);
+struct PaginationResult {
+  // The report orientation byte, 0 portrait, 1 landscape.
+  uint8_t orientation = 0;
+  // The left-out message was shown for data beyond the paper or on no page.
+  bool reportedLeftOut = false;
+};
+
+// Fills the (empty) page list. Shows a "Tessel: " message when content had to
+// be left out.
+PaginationResult Paginate(TemplateList& templates, InstanceList& instances, TPageList& pages);
 
 }  // namespace engine

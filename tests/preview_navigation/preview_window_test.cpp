@@ -112,6 +112,35 @@ TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
   EXPECT_EQ(printer_.Jobs.size(), 2u);
 }
 
+// An A4 report with a total at 11.3 inches on the paper: on the A4 preview,
+// below the recording printer's Letter sheet.
+TEST_F(PreviewWindow, PrintButtonsTellOfDataBelowThePrintersSheet) {
+  LoadTemplate(TemplateText("PAPERWIDTH=8.27\r\nPAPERHEIGHT=11.69\r\nREPORTWIDTH=7.5\r\n"
+                            "REPORTHEIGHT=10.69\r\n",
+                            "RC4=FIXEDREGION\r\n",
+                            "[RC4]\r\nNAME=Foot\r\nLEFT=0\r\nTOP=1000\r\nWIDTH=780\r\n"
+                            "HEIGHT=150\r\nPARENT=REPORT\r\n"
+                            "[Foot]\r\nRC5=VARIABLE\r\n"
+                            "[RC5]\r\nNAME=Total\r\nLEFT=10\r\nTOP=80\r\nWIDTH=300\r\n"
+                            "HEIGHT=20\r\nPARENT=Foot\r\nVARTYPE=string\r\nHLWHEN=none\r\n"
+                            "STYLE=DEFAULTSTYLE\r\nHLSTYLE=DEFAULTSTYLE\r\n"),
+               3);
+  zBxBeginRegion("Foot");
+  zBxSetVariable("Total", "total");
+  zBxEndRegion();
+  TPrev prev;
+  EXPECT_TRUE(messages_.Texts().empty());
+  platform::SetPrintDialogAnswer([] { return true; });
+  const std::string leftOut =
+      "Tessel: Some of the report's data did not fit on its pages and was left out.";
+  QTest::mouseClick(prev.PrintOnePage, Qt::LeftButton);
+  EXPECT_EQ(messages_.Texts(), std::vector<std::string>{leftOut});
+  QTest::mouseClick(prev.PrintAll, Qt::LeftButton);
+  EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{leftOut, leftOut}));
+  ASSERT_EQ(printer_.Jobs.size(), 2u);
+  EXPECT_TRUE(printer_.Jobs[1].ended);
+}
+
 TEST_F(PreviewWindow, PreviewWithoutDisplayStillLaysOutForPrinting) {
   LoadRows(45);
   qputenv("QT_QPA_PLATFORM", "offscreen");

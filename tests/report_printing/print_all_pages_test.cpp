@@ -120,6 +120,57 @@ TEST_F(PrintAllPagesTest, AJobThatCannotStartRaisesThePrinterError) {
   EXPECT_TRUE(failing.Jobs.empty() || failing.Jobs[0].pages.empty());
 }
 
+// The recording printer's Letter sheet at 600 pixels per inch, offsets 100
+// and 120, is (0, 0, 850, 1100) in layout units.
+TEST_F(PrintAllPagesTest, HostDataOffThePrintersSheetIsToldOnceAfterTheJob) {
+  rcDefItem& amount = Add(items, "Amount", engine::kVariable,
+                          Variable("REPORT", engine::kVarString, nullptr));
+  rcDefItem& caption = Add(items, "Caption", engine::kLabel, Label("REPORT", "caption", nullptr));
+  const auto value = ValuePair(amount, std::string("125"));
+  const std::string kLeftOut =
+      "Tessel: Some of the report's data did not fit on its pages and was left out.";
+  struct Case {
+    const char* where;
+    TRect rect;
+    bool value;
+    bool told;
+  };
+  const Case cases[] = {
+      {"ending at the bottom edge", {0, 1080, 200, 1100}, true, false},
+      {"a unit below the bottom edge", {0, 1081, 200, 1101}, true, true},
+      {"a unit left of the sheet", {-1, 500, 199, 520}, true, true},
+      {"a unit right of the sheet", {700, 500, 851, 520}, true, true},
+      {"a static label below the sheet", {0, 1200, 200, 1220}, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.where);
+    engine::FreePageList();
+    engine::InitPageList();
+    BuildReport(2);
+    // On both pages, and in two copies: four sheets, one job, one message.
+    for (size_t page = 1; page <= 2; ++page) {
+      engine::GetPages()[page]->push_back(c.value ? PlacedValue(*value, c.rect) : Placed(caption, c.rect));
+    }
+    ASSERT_TRUE(printer.ApplySettings({{}, 2, true, {}}));
+    platform::ScopedMessageRecorder messages;
+    printer.Log.clear();
+    engine::PrintAllPages();
+    EXPECT_EQ(messages.Texts(), c.told ? Strings{kLeftOut} : Strings{});
+    EXPECT_EQ(printer.Log.back(), "EndDoc");
+
+    // The preview's Print Page: a job of one page.
+    engine::DrawOnePage(2);
+    EXPECT_EQ(messages.Texts(), c.told ? (Strings{kLeftOut, kLeftOut}) : Strings{});
+
+    // The preview has no sheet to fall off.
+    platform::RecordingCanvas canvas;
+    engine::SelectTarget(engine::TargetKind::Preview, &canvas);
+    engine::DrawOnePage(2);
+    engine::SelectTarget(engine::TargetKind::Printer, nullptr);
+    EXPECT_EQ(messages.Texts().size(), c.told ? 2u : 0u);
+  }
+}
+
 TEST_F(PrintAllPagesTest, NothingWhileTheErrorFlagIsSet) {
   BuildReport(2);
   engine::SetErrorFlag();
