@@ -267,26 +267,8 @@ TEST_F(PrintedPictures, APictureOnEveryPageIsEmbeddedOnceAJob) {
     for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, Noise(x, y) | 0xFF000000u);
   }
   Write("photo.jpg", JpegBytes(photo));
-  const std::string text = std::string(kStyles) +
-                           "[REPORT]\nRC1=FIXEDREGION\nRC2=FIXEDREGION\n"
-                           "[RC1]\nNAME=Banner\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=100\nPARENT=REPORT\n"
-                           "[Banner]\nRC3=IMAGEREGION\n" +
-                           ImageRegion(3, "Logo", 10, 10, "Banner", "logo.bmp") +
-                           "[RC2]\nNAME=Body\nLEFT=0\nTOP=120\nWIDTH=700\nHEIGHT=300\nPARENT=REPORT\n"
-                           "[Body]\nRC4=REPEATREGION\n"
-                           "[RC4]\nNAME=Row\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=100\nPARENT=Body\n"
-                           "[Row]\nRC5=VARIABLE\nRC6=IMAGEREGION\n"
-                           "[RC5]\nNAME=Caption\nLEFT=120\nTOP=10\nWIDTH=200\nHEIGHT=20\nPARENT=Row\n"
-                           "VARTYPE=string\nHLWHEN=none\nSTYLE=DEFAULTSTYLE\nHLSTYLE=DEFAULTSTYLE\n" +
-                           ImageRegion(6, "Photo", 10, 10, "Row", "photo.jpg");
-  zBxCreateReport(Write("rows.qnf", text).c_str());
-  zBxBeginRegion("Body");
-  for (int row = 1; row <= 9; ++row) {
-    zBxBeginRegion("Row");
-    zBxSetVariable("Caption", ("Row " + std::to_string(row)).c_str());
-    zBxEndRegion();
-  }
-  zBxEndRegion();
+  zBxCreateReport(Write("rows.qnf", BannerAndRows("logo.bmp", 96, 64, 96)).c_str());
+  EnterRows(9, "photo.jpg");
 
   for (const std::string name : {"rows.pdf", "again.pdf"}) {
     const std::string pdf = PrintTo(name, [] { zBxPrintReport(); });
