@@ -11,6 +11,7 @@
 #include "designer/dialogs/folder_of_path.h"
 #include "designer/dialogs/border_pen.h"
 #include "designer/main_window/auto_scale_form.h"
+#include "designer/template_io/stored_path.h"
 #include "platform/dialogs/dialog_service.h"
 
 namespace designer {
@@ -364,7 +365,9 @@ void TReportStyleForm::Button1Click(TObject*) { BrowseFolderInto(Edit1); }
 void TReportStyleForm::Button2Click(TObject*) { BrowseFolderInto(Edit2); }
 
 void TReportStyleForm::BrowseFolderInto(platform::TEdit* folderField) {
-  if (OpenDialog1->Execute()) folderField->SetText(FolderOfPath(OpenDialog1->FileName));
+  if (!OpenDialog1->Execute()) return;
+  if (const std::optional<std::string> folder = PathToStore(FolderOfPath(OpenDialog1->FileName)))
+    folderField->SetText(*folder);
 }
 
 std::string TReportStyleForm::SizeProblem() {
@@ -384,6 +387,13 @@ void TReportStyleForm::BitBtn1Click(TObject*) {
     platform::MessageDlg(problem, platform::TMsgDlgType::mtError, platform::mbOK);
     SetModalResult(platform::mrNone);
     return;
+  }
+  // Every template stores the two folders.
+  for (const platform::TEdit* folderField : {Edit1, Edit2}) {
+    if (!PathToStore(folderField->UnicodeText())) {
+      SetModalResult(platform::mrNone);
+      return;
+    }
   }
   program_.ReportStyle = working_;
 }

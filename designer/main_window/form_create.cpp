@@ -22,7 +22,7 @@ void TForm1::FormCreate(TObject*) {
   FScale = 100;
   FModified = false;
   FFileName.clear();
-  SetCaption(FFileName);
+  SetUnicodeCaption(FFileName);
   FTextCount = 0;
   FVarCount = 0;
   LabelPopup->SetAutoPopup(false);
@@ -34,7 +34,7 @@ void TForm1::FormCreate(TObject*) {
   // There is no Windows folder here: the global styles live in the user's
   // data folder, and the file is made by the first write.
   FGlobalStylePath = platform::UserDataFilePath("global.qnf");
-  FGlobalStyleFile = std::make_unique<platform::TIniFile>(platform::NativePath(FGlobalStylePath));
+  FGlobalStyleFile = std::make_unique<platform::TIniFile>(platform::NativeOfSystemPath(FGlobalStylePath));
 
   for (int i = 0; i < kStyleRecordCount; ++i) program_.StyleList.push_back(new TStyleRecord());
   *program_.StyleList[0] = DefaultStyle();

@@ -21,7 +21,7 @@ void TForm1::GeneralHelp1Click(TObject*) {
   // The help is a page installed beside the program; without it, or
   // without a handler for it, nothing happens.
   const std::string page = platform::ProgramFilePath("tessel-help.html");
-  if (!page.empty() && platform::FileExists(page)) OpenWithShell(page);
+  if (!page.empty() && platform::SystemFileExists(page)) OpenWithShell(page);
 }
 
 void TForm1::theBrenlow1Click(TObject*) { OpenWithShell(kMakersPage); }

@@ -36,27 +36,31 @@ void TImageRegion::LoadImageFile(const std::string& path) {
     FImage->Repaint();
     return;
   }
-  if (!platform::FileExists(path)) {
+  if (ShowPictureOf(platform::SystemPathOf(path))) FImageFile = path;
+}
+
+bool TImageRegion::ShowPictureOf(const std::string& systemPath) {
+  if (!platform::SystemFileExists(systemPath)) {
     FImage->Repaint();
-    return;
+    return false;
   }
-  const std::string extension = ExtensionOf(path);
+  const std::string extension = ExtensionOf(systemPath);
   platform::PictureResult decoded;
   if (extension == ".jpg") {
-    decoded = platform::LoadJpegFile(platform::NativePath(path));
+    decoded = platform::LoadJpegFile(platform::NativeOfSystemPath(systemPath));
   } else if (extension == ".bmp" || extension == ".dib") {
-    decoded = platform::LoadBitmapFile(platform::NativePath(path));
+    decoded = platform::LoadBitmapFile(platform::NativeOfSystemPath(systemPath));
   } else if (extension == ".ico") {
     // The class library's bitmap reader takes no icons.
     throw platform::Exception("Bitmap image is not valid");
   } else {
-    return;
+    return false;
   }
   if (const auto* error = std::get_if<platform::PictureError>(&decoded)) throw platform::Exception(error->reason);
   FBitmap = std::get<platform::Picture>(std::move(decoded));
-  FImageFile = path;
   FImage->SetPicture(FBitmap);
   FImage->Repaint();
+  return true;
 }
 
 void TImageRegion::FitToPicture() {

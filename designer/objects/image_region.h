@@ -24,6 +24,10 @@ class TImageRegion : public TRegion {
   // nothing. A file the decoders refuse, and an icon, raise the reader's
   // error and keep the picture and file name as they were.
   void LoadImageFile(const std::string& path);
+  // Shows the picture of a file given as a system path without making it
+  // the region's file (FImageFile stays); the rules of LoadImageFile
+  // otherwise. True when the picture is shown.
+  bool ShowPictureOf(const std::string& systemPath);
   // The region takes the picture's own size.
   void FitToPicture();
 };

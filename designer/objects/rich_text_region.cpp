@@ -27,14 +27,20 @@ void TRichTextRegion::LoadRtfFile(const std::string& path) {
   if (path.empty()) {
     FRtfFile.clear();
     FRichEdit->Clear();
-  } else if (platform::FileExists(path)) {
-    if (!FRichEdit->LoadFromFile(path)) {
-      FRichEdit->Repaint();
-      throw platform::EInOutError("Cannot open file \"" + path + "\"");
-    }
+  } else if (ShowTextOf(platform::SystemPathOf(path))) {
     FRtfFile = path;
   }
   FRichEdit->Repaint();
+}
+
+bool TRichTextRegion::ShowTextOf(const std::string& systemPath) {
+  if (!platform::SystemFileExists(systemPath)) return false;
+  if (!FRichEdit->LoadFromFile(systemPath)) {
+    FRichEdit->Repaint();
+    throw platform::EFileError("Cannot open file \"" + systemPath + "\"");
+  }
+  FRichEdit->Repaint();
+  return true;
 }
 
 bool TRichTextRegion::EditDirectText(TParagraphForm& form) {

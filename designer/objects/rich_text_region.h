@@ -24,6 +24,10 @@ class TRichTextRegion : public TRegion {
   // plain lines) and becomes FRtfFile; a missing one changes nothing. A
   // file that exists but cannot be read raises an error.
   void LoadRtfFile(const std::string& path);
+  // Shows the text of a file given as a system path without making it the
+  // region's file (FRtfFile stays); the rules of LoadRtfFile otherwise.
+  // True when the text is shown.
+  bool ShowTextOf(const std::string& systemPath);
   // The author types the region's text in the paragraph dialog. A region
   // that shows a file asks first whether its text may be replaced. OK
   // stores the text, the dialog's font and style, and leaves the region

@@ -6,6 +6,7 @@
 #include "designer/objects/image_region.h"
 #include "designer/properties/current_object.h"
 #include "designer/template_io/files_to_show.h"
+#include "designer/template_io/stored_path.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
 
@@ -15,10 +16,11 @@ void TForm1::Filename1Click(TObject*) {
   const platform::TRef<TImageRegion> image = CurrentObjectAs<TImageRegion>(program_);
   if (!image) return;
   OpenDialog1->Filter = "Bitmaps|*.bmp;*.emf|JPEG|*.jpg|DIBs|*.dib|All|*.bmp;*.jpg;*.dib";
-  if (!OpenDialog1->Execute() || !image || !platform::FileExists(OpenDialog1->FileName)) return;
+  if (!OpenDialog1->Execute() || !image || !platform::SystemFileExists(OpenDialog1->FileName)) return;
+  const std::optional<std::string> stored = PathToStore(OpenDialog1->FileName);
   // A file the decoders refuse raises their error, and the old picture
   // stays.
-  image->LoadImageFile(OpenDialog1->FileName);
+  if (stored) image->LoadImageFile(*stored);
 }
 
 void TForm1::FileLocation1Click(TObject*) {
@@ -27,7 +29,9 @@ void TForm1::FileLocation1Click(TObject*) {
   TImgDir& dialog = *program_.ImgDir;
   dialog.Edit1->SetText(image->FFileLocation);
   if (dialog.ShowModal() != platform::mrOk || !image) return;
-  image->FFileLocation = dialog.Edit1->Text();
+  const std::optional<std::string> location = PathToStore(dialog.Edit1->UnicodeText());
+  if (!location) return;
+  image->FFileLocation = *location;
   // A stored file missing here is shown from where the engine now looks.
   if (!platform::FileExists(image->FImageFile)) ShowFileToPrint(*this, *image);
 }

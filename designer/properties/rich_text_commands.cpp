@@ -7,6 +7,7 @@
 #include "designer/objects/rich_text_region.h"
 #include "designer/properties/current_object.h"
 #include "designer/template_io/files_to_show.h"
+#include "designer/template_io/stored_path.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/system/file_paths.h"
 
@@ -17,8 +18,8 @@ void TForm1::FromFile1Click(TObject*) {
   if (!richText) return;
   OpenDialog1->FileName.clear();
   OpenDialog1->Filter = "Rich Text|*.rtf|Text|*.txt";
-  if (!OpenDialog1->Execute() || !richText || !platform::FileExists(OpenDialog1->FileName)) return;
-  richText->LoadRtfFile(OpenDialog1->FileName);
+  if (!OpenDialog1->Execute() || !richText || !platform::SystemFileExists(OpenDialog1->FileName)) return;
+  if (const std::optional<std::string> stored = PathToStore(OpenDialog1->FileName)) richText->LoadRtfFile(*stored);
 }
 
 void TForm1::Direct1Click(TObject*) {
@@ -32,7 +33,9 @@ void TForm1::FileLocation2Click(TObject*) {
   TRTFDir& dialog = *program_.RTFDir;
   dialog.Edit1->SetText(richText->FFileLocation);
   if (dialog.ShowModal() != platform::mrOk || !richText) return;
-  richText->FFileLocation = dialog.Edit1->Text();
+  const std::optional<std::string> location = PathToStore(dialog.Edit1->UnicodeText());
+  if (!location) return;
+  richText->FFileLocation = *location;
   // A stored file missing here is shown from where the engine now looks.
   if (!platform::FileExists(richText->FRtfFile)) ShowFileToPrint(*this, *richText);
 }

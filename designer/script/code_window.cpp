@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "designer/main_window/auto_scale_form.h"
-#include "platform/controls/exceptions.h"
+#include "platform/system/message_box.h"
 #include "platform/system/whole_file.h"
 
 namespace designer {
@@ -60,7 +60,10 @@ TCodeWindow::TCodeWindow(DesignerProgram& program) : platform::TForm(&program.Fo
 void TCodeWindow::FormActivate(platform::TObject*) {
   const std::string& path = program_.Script.ScriptFilePath;
   std::string text;
-  if (!platform::ReadWholeFile(path, text)) throw platform::EInOutError("Cannot open file \"" + path + "\"");
+  if (!platform::ReadWholeFile(path, text)) {
+    platform::ShowUnicodeErrorMessage("Cannot open file \"" + path + "\"");
+    return;
+  }
   Memo1->SetLines(SplitLines(text));
 }
 

@@ -1,10 +1,13 @@
 // Code > Generate: the host script of the open template in one of three
 // dialects, written beside the template as "mycode.txt" and shown.
+#include <optional>
+
 #include "designer/main_window/form1.h"
 #include "designer/objects/regions.h"
 #include "designer/script/code_window.h"
 #include "designer/script/script_file_path.h"
-#include "platform/controls/exceptions.h"
+#include "platform/system/file_paths.h"
+#include "platform/system/message_box.h"
 #include "platform/system/whole_file.h"
 
 namespace designer {
@@ -21,17 +24,30 @@ void GenerateScript(TForm1& form, TCodeDialect dialect) {
     if (!form.FProceed) return;
   }
 
+  // The script is Windows text, and the host hands the name it holds to
+  // the engine as such: a name the code page cannot hold would load
+  // another file, or none.
+  const std::string fileName = TemplateFileName(form.FFileName);
+  const std::optional<std::string> scriptFileName = platform::WindowsTextOf(fileName);
+  if (!scriptFileName) {
+    platform::ShowUnicodeErrorMessage("The host script cannot name the template \"" + fileName +
+                                      "\": the script holds only Western European letters. Save the template "
+                                      "under a name without the others.");
+    return;
+  }
+
   TScriptState& script = form.Program().Script;
   script.Dialect = dialect;
   script.ResetScriptState();
   const std::string path = ScriptFilePathFor(form.FFileName);
-  script.WriteLine(script.ScriptHeaderLines(form.FFileName));
+  script.WriteLine(script.ScriptHeaderLines(*scriptFileName));
   form.GenerateControlCode(form.REPORT);
   script.WriteLine(script.PrintReportLine());
   script.WriteLine(script.FreeReportLine());
 
   if (!platform::WriteWholeFile(path, script.Text)) {
-    throw platform::EInOutError("Unable to create file \"" + path + "\"");
+    platform::ShowUnicodeErrorMessage("Unable to create file \"" + path + "\"");
+    return;
   }
   // Set only now, so that a failed write leaves the last script the one
   // the code window shows.

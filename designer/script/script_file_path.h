@@ -1,6 +1,7 @@
 #pragma once
 // Where the script of a template goes, and how the script names the
-// template. Paths are Windows text.
+// template. Paths are system paths (platform/system/file_paths.h); only
+// separators are looked at, so any letters pass through.
 #include <string>
 
 namespace designer {

@@ -9,10 +9,10 @@
 #include "designer/styles/style_preview.h"
 #include "designer/styles/style_section.h"
 #include "designer/styles/style_select_form.h"
-#include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/ini/ini_file.h"
 #include "platform/system/file_paths.h"
+#include "platform/system/message_box.h"
 
 namespace designer {
 namespace {
@@ -63,7 +63,7 @@ void TForm1::MakeStyleGlobalClick(TObject* Sender) {
 }
 
 void TForm1::WriteGlobalStyles() {
-  platform::TIniFile file(platform::NativePath(FGlobalStylePath));
+  platform::TIniFile file(platform::NativeOfSystemPath(FGlobalStylePath));
   const int existing = static_cast<int>(file.ReadSection(kStylesSection).size());
   // The file never changes an entry: a name it holds already is not
   // written again. Only the sections there before this pass are compared.
@@ -79,8 +79,10 @@ void TForm1::WriteGlobalStyles() {
     for (const std::string& name : existingNames) written = written || name == style.Name;
     if (written) continue;
     const std::string section = kStyleKeyPrefix + std::to_string(next);
-    if (!file.WriteString(kStylesSection, section, "LABELSTYLE") || !WriteStyleSection(file, section, style))
-      throw platform::EInOutError("Unable to write to " + FGlobalStylePath);
+    if (!file.WriteString(kStylesSection, section, "LABELSTYLE") || !WriteStyleSection(file, section, style)) {
+      platform::ShowUnicodeErrorMessage("Unable to write to " + FGlobalStylePath);
+      return;
+    }
     next += 1;
   }
 }
@@ -100,7 +102,7 @@ void TForm1::Global1Click(TObject*) {
   // Only what the author checks during this showing is imported.
   choice.ListBox1->Clear();
   {
-    const platform::TIniFile file(platform::NativePath(FGlobalStylePath));
+    const platform::TIniFile file(platform::NativeOfSystemPath(FGlobalStylePath));
     for (const std::string& key : file.ReadSection(kStylesSection))
       globalStyles.push_back(new TStyleRecord(ReadStyleSection(file, key)));
   }
@@ -111,7 +113,7 @@ void TForm1::Global1Click(TObject*) {
   preview.ShowModal();
 
   // Another run may have appended meanwhile; the positions shown stay.
-  const platform::TIniFile file(platform::NativePath(FGlobalStylePath));
+  const platform::TIniFile file(platform::NativeOfSystemPath(FGlobalStylePath));
   const std::vector<std::string> keys = file.ReadSection(kStylesSection);
   std::vector<std::string> skipped;
   std::vector<std::string> leftOut;

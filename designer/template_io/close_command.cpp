@@ -30,7 +30,7 @@ void EmptyDesign(TForm1& form) {
   // Forgetting the name keeps a Save after Close from writing the empty
   // design over the last template.
   form.FFileName.clear();
-  form.SetCaption(form.FFileName);
+  form.SetUnicodeCaption(form.FFileName);
 }
 
 void TForm1::Close1Click(TObject*) {

@@ -12,6 +12,7 @@
 #include "platform/controls/exceptions.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/ini/ini_file.h"
+#include "platform/text/win1252.h"
 
 namespace designer {
 namespace {
@@ -64,15 +65,16 @@ void WriteDirectText(TIniFile& file, const std::string& section, const TRichText
 std::string StoredStyleName(const std::string& name) { return name.substr(0, kStyleNameLength); }
 
 // One damaged file must not stop the template from opening.
+// The file is a system path, as FileToShow gives it.
 template <class Load>
 void LoadOrTell(const std::string& fileName, Load load) {
   try {
     load();
   } catch (const platform::Exception& error) {
     // The picture readers' reasons end in a full stop of their own.
-    std::string reason = error.Message();
+    std::string reason = error.UnicodeMessage() ? error.Message() : platform::Win1252ToUtf8(error.Message());
     if (reason.ends_with('.')) reason.pop_back();
-    platform::ShowMessage("\"" + fileName + "\" could not be read: " + reason + ". Its region stays empty.");
+    platform::ShowUnicodeMessage("\"" + fileName + "\" could not be read: " + reason + ". Its region stays empty.");
   }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
@@ -84,6 +85,7 @@ class ControlTreeReader {
     std::unordered_set<std::string> walked;
     CollectStoredNames(section, 0, walked);
     ReadSection(section);
+    TellMissingSections();
   }
 
  private:
@@ -111,6 +113,12 @@ class ControlTreeReader {
     const int mode = ModeOfWord(word);
     if (mode == kModeNone) return;
 
+    // The writer gives every entry its PARENT: an entry without one is
+    // where a file that was cut short ends.
+    if (!file_.ValueExists(key, "PARENT")) {
+      missingSections_.push_back(key);
+      return;
+    }
     const std::string storedName = file_.ReadString(key, "NAME", "");
     const std::string shownName = storedName.empty() ? key : storedName;
     TControl* named = ContainerNamed(parentName);
@@ -203,6 +211,24 @@ class ControlTreeReader {
     --depth_;
   }
 
+  // One message for the whole file: a file cut short lists many entries
+  // whose sections never came.
+  void TellMissingSections() const {
+    const std::size_t count = missingSections_.size();
+    if (count == 0) return;
+    constexpr std::size_t kNamed = 5;
+    std::string names;
+    for (std::size_t i = 0; i < count && i < kNamed; ++i) {
+      if (i > 0) names += (i + 1 == count) ? " and " : ", ";
+      names += "[" + missingSections_[i] + "]";
+    }
+    if (count > kNamed) names += " and " + std::to_string(count - kNamed) + " more";
+    Tell(count == 1 ? "The template is cut short: the section " + names +
+                          " is missing from it, so its object was left out."
+                    : "The template is cut short: the sections " + names + " are missing from it, so their " +
+                          std::to_string(count) + " objects were left out.");
+  }
+
   static void Tell(const std::string& text) { platform::ShowMessage(text); }
 
   TForm1& form_;
@@ -210,6 +236,9 @@ class ControlTreeReader {
   // Stored NAME (upper case) to the control this read made for it.
   std::unordered_map<std::string, platform::TRef<TControl>> made_;
   std::unordered_set<std::string> storedNames_;
+  // Entries listed in a container whose own section is missing or has no
+  // PARENT, in reading order.
+  std::vector<std::string> missingSections_;
   int depth_ = 0;
 };
 

@@ -53,25 +53,22 @@ std::string FileInLocation(const std::string& templateFolder, const std::string&
 }  // namespace
 
 std::string FileToShow(const TForm1& form, const std::string& storedName, const std::string& location) {
+  // The template's folder may have letters the stored names cannot: the
+  // search runs on system paths.
+  const std::string stored = platform::SystemPathOf(storedName);
   // A design never saved has no folder the engine would look in.
-  if (platform::FileExists(storedName) || form.FFileName.empty()) return storedName;
-  const std::string folder = FolderOfPath(platform::AbsoluteWindowsPath(form.FFileName));
-  const std::string found = FileInLocation(folder, location, storedName);
-  return platform::FileExists(found) ? found : storedName;
+  if (platform::SystemFileExists(stored) || form.FFileName.empty()) return stored;
+  const std::string folder = FolderOfPath(platform::AbsoluteSystemPath(form.FFileName));
+  const std::string found = FileInLocation(folder, platform::SystemPathOf(location), stored);
+  return platform::SystemFileExists(found) ? found : stored;
 }
 
 void ShowFileToPrint(const TForm1& form, TImageRegion& image) {
-  const std::string stored = image.FImageFile;
-  if (!NamesAFile(stored)) return;
-  image.LoadImageFile(FileToShow(form, stored, image.FFileLocation));
-  image.FImageFile = stored;
+  if (NamesAFile(image.FImageFile)) image.ShowPictureOf(FileToShow(form, image.FImageFile, image.FFileLocation));
 }
 
 void ShowFileToPrint(const TForm1& form, TRichTextRegion& richText) {
-  const std::string stored = richText.FRtfFile;
-  if (!NamesAFile(stored)) return;
-  richText.LoadRtfFile(FileToShow(form, stored, richText.FFileLocation));
-  richText.FRtfFile = stored;
+  if (NamesAFile(richText.FRtfFile)) richText.ShowTextOf(FileToShow(form, richText.FRtfFile, richText.FFileLocation));
 }
 
 }  // namespace designer

@@ -14,7 +14,9 @@ class TImageRegion;
 class TRichTextRegion;
 
 // The stored file when it exists; else the one the engine finds for the
-// open template; else the stored name.
+// open template; else the stored name: a system path
+// (platform/system/file_paths.h), since the template's folder may have
+// letters no template can store.
 std::string FileToShow(const TForm1& form, const std::string& storedName, const std::string& location);
 
 // Loads what FileToShow gives for the region's stored name and location,

@@ -12,7 +12,7 @@ void TForm1::Blank1Click(TObject*) {
   if (!FProceed) return;
   FModified = false;
   FFileName.clear();
-  SetCaption(FFileName);
+  SetUnicodeCaption(FFileName);
   TReportStyleForm& dialog = *program_.ReportStyleForm;
   TReportStyle& style = program_.ReportStyle;
   // The dialog keeps what Cancel leaves: the folder fields count only

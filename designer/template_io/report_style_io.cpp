@@ -75,17 +75,25 @@ void TForm1::WriteReportStyle() {
 void TForm1::ReadReportStyle() {
   const TIniFile& file = *FIniFile;
   TReportStyle& style = program_.ReportStyle;
-  style.ReportWidth = StrToFloatAnySep(file.ReadString("RR0", "REPORTWIDTH", "0"));
-  style.ReportHeight = StrToFloatAnySep(file.ReadString("RR0", "REPORTHEIGHT", "0"));
-  style.PaperWidth = StrToFloatAnySep(file.ReadString("RR0", "PAPERWIDTH", "0"));
-  style.PaperHeight = StrToFloatAnySep(file.ReadString("RR0", "PAPERHEIGHT", "0"));
-  style.PlaceLeft = StrToFloatAnySep(file.ReadString("RR0", "PLACELEFT", "0"));
-  style.PlaceTop = StrToFloatAnySep(file.ReadString("RR0", "PLACETOP", "0"));
-  style.Orientation = file.ReadInteger("RR0", "ORIENTATION", 0);
-  style.PageBorder = TBorderRecord{file.ReadInteger("RR0", "BORDERSTYLE", 0), file.ReadInteger("RR0", "BORDERTHICKNESS", 0),
-                                   file.ReadInteger("RR0", "BORDERCOLOR", 0), file.ReadInteger("RR0", "BORDERLINETYPE", 0)};
-  style.ImageDirectory = file.ReadString("RR0", "IMAGEFILELOCATION", "");
-  style.RtfDirectory = file.ReadString("RR0", "RTFFILELOCATION", "");
+  // Without its page the template would open on a page of no size, which
+  // nothing can be placed on and the report style dialog refuses: it
+  // gets a fresh one.
+  if (!file.SectionExists("RR0")) {
+    style = TReportStyle{};
+    CentrePlacement(style);
+  } else {
+    style.ReportWidth = StrToFloatAnySep(file.ReadString("RR0", "REPORTWIDTH", "0"));
+    style.ReportHeight = StrToFloatAnySep(file.ReadString("RR0", "REPORTHEIGHT", "0"));
+    style.PaperWidth = StrToFloatAnySep(file.ReadString("RR0", "PAPERWIDTH", "0"));
+    style.PaperHeight = StrToFloatAnySep(file.ReadString("RR0", "PAPERHEIGHT", "0"));
+    style.PlaceLeft = StrToFloatAnySep(file.ReadString("RR0", "PLACELEFT", "0"));
+    style.PlaceTop = StrToFloatAnySep(file.ReadString("RR0", "PLACETOP", "0"));
+    style.Orientation = file.ReadInteger("RR0", "ORIENTATION", 0);
+    style.PageBorder = TBorderRecord{file.ReadInteger("RR0", "BORDERSTYLE", 0), file.ReadInteger("RR0", "BORDERTHICKNESS", 0),
+                                     file.ReadInteger("RR0", "BORDERCOLOR", 0), file.ReadInteger("RR0", "BORDERLINETYPE", 0)};
+    style.ImageDirectory = file.ReadString("RR0", "IMAGEFILELOCATION", "");
+    style.RtfDirectory = file.ReadString("RR0", "RTFFILELOCATION", "");
+  }
   LayOutPage(*this);
 
   RemoveAllStyleMenuItems(*this);

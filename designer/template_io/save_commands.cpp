@@ -18,7 +18,7 @@ bool WriteTemplate(TForm1& form) {
   const int zoom = form.Program().ZoomLevel;
   form.SetZoom(0);
   form.FSectionCounter = 0;
-  form.FIniFile = std::make_unique<platform::TIniFile>(platform::NativePath(form.FFileName),
+  form.FIniFile = std::make_unique<platform::TIniFile>(platform::NativeOfSystemPath(form.FFileName),
                                                        platform::TIniFile::NewInMemory{});
   form.WriteReportStyle();
   form.WriteControls(form.REPORT);
@@ -26,7 +26,7 @@ bool WriteTemplate(TForm1& form) {
   form.FIniFile.reset();
   form.SetZoom(zoom);
   if (!written) {
-    platform::ShowErrorMessage("Unable to write to " + form.FFileName);
+    platform::ShowUnicodeErrorMessage("Unable to write to " + form.FFileName);
     return false;
   }
   form.FModified = false;
@@ -44,21 +44,25 @@ bool SaveAs(TForm1& form) {
   const std::string oldName = form.FFileName;
   form.SaveDialog1->FileName = form.FFileName;
   if (!form.SaveDialog1->Execute()) {
-    form.SetCaption(form.FFileName);
+    form.SetUnicodeCaption(form.FFileName);
     return false;
   }
   form.FFileName = form.SaveDialog1->FileName;
   if (!HasExtension(form.FFileName)) form.FFileName += ".qnf";
-  if (platform::FileExists(form.FFileName) &&
-      platform::MessageDlg("File exists.  Do you want to overwrite it?", platform::TMsgDlgType::mtWarning,
-                           platform::mbYesNo) != platform::mrYes) {
+  // Declining to overwrite and a write that failed both leave the design
+  // named as before, so that Save writes the file the caption names.
+  const auto keepOldName = [&] {
     form.FProceed = false;
     form.FFileName = oldName;
     return false;
-  }
-  if (!WriteTemplate(form)) return false;
+  };
+  if (platform::SystemFileExists(form.FFileName) &&
+      platform::MessageDlg("File exists.  Do you want to overwrite it?", platform::TMsgDlgType::mtWarning,
+                           platform::mbYesNo) != platform::mrYes)
+    return keepOldName();
+  if (!WriteTemplate(form)) return keepOldName();
   form.FProceed = true;
-  form.SetCaption(form.FFileName);
+  form.SetUnicodeCaption(form.FFileName);
   return true;
 }
 
@@ -74,7 +78,7 @@ void TForm1::Exit1Click(TObject*) { Close(); }
 
 bool TForm1::AskSaveChanges() {
   TNotSavedForm& question = *program_.NotSavedForm;
-  question.Label1->SetCaption("Save changes to " + FFileName);
+  question.Label1->SetUnicodeCaption("Save changes to " + FFileName);
   switch (question.ShowModal()) {
     case platform::mrYes: return Save(*this);
     case platform::mrNo: return true;

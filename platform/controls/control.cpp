@@ -95,6 +95,9 @@ void Dispatch(const std::function<void()>& handler) {
   if (!handler) return;
   try {
     handler();
+  } catch (const Exception& error) {
+    if (error.UnicodeMessage()) ShowUnicodeErrorMessage(error.Message());
+    else ShowErrorMessage(error.Message());
   } catch (const std::exception& error) {
     ShowErrorMessage(error.what());
   } catch (...) {

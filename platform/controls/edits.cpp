@@ -28,6 +28,8 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
 
 std::string TEdit::Text() const { return ToAnsi(static_cast<QLineEdit*>(Widget())->text()); }
 
+std::string TEdit::UnicodeText() const { return static_cast<QLineEdit*>(Widget())->text().toStdString(); }
+
 void TEdit::SetText(const std::string& text) { static_cast<QLineEdit*>(Widget())->setText(ToQString(text)); }
 
 void TEdit::SetReadOnly(bool value) { static_cast<QLineEdit*>(Widget())->setReadOnly(value); }

@@ -12,6 +12,8 @@ class TEdit : public TWinControl {
   explicit TEdit(TComponent* owner);
 
   std::string Text() const;
+  // The text as typed, in UTF-8: also the letters Windows text lacks.
+  std::string UnicodeText() const;
   // Fires OnChange when the text changes, as typing does.
   void SetText(const std::string& text);
   void SetReadOnly(bool value);

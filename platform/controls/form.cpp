@@ -127,6 +127,11 @@ void TForm::SetCaption(const std::string& caption) {
   window_->widget->setWindowTitle(QString::fromStdString(Win1252ToUtf8(caption)));
 }
 
+void TForm::SetUnicodeCaption(const std::string& caption) {
+  caption_ = caption;
+  window_->widget->setWindowTitle(QString::fromStdString(caption));
+}
+
 void TForm::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
   window_->widget->setGeometry(left, top, std::max(1, width), std::max(1, height));

@@ -33,8 +33,11 @@ class TForm : public TWinControl {
   explicit TForm(TComponent* owner);
   ~TForm() override;
 
+  // The caption as it was set: Windows text, or UTF-8 when set as such.
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  // A caption in UTF-8, for text the code page may not hold (a file's path).
+  void SetUnicodeCaption(const std::string& caption);
 
   void SetBounds(int left, int top, int width, int height) override;
   int ClientWidth() const override;

@@ -33,22 +33,25 @@ const QFontMetrics& MetricsOf(const TFont& font) {
 namespace {
 
 // A caption's lines: any of CR, LF or the two together breaks a line.
-QStringList LinesOf(const std::string& ansiText) {
-  QString text = QString::fromStdString(Win1252ToUtf8(ansiText));
+QStringList LinesOf(QString text) {
   text.replace("\r\n", "\n");
   text.replace("\n\r", "\n");
   text.replace(QChar('\r'), QChar('\n'));
   return text.split(QChar('\n'));
 }
 
-}  // namespace
-
-TPoint TextExtent(const TFont& font, const std::string& ansiText) {
+TPoint ExtentOf(const TFont& font, const QString& text) {
   const QFontMetrics& metrics = MetricsOf(font);
-  const QStringList lines = LinesOf(ansiText);
+  const QStringList lines = LinesOf(text);
   int width = 0;
   for (const QString& line : lines) width = std::max(width, metrics.horizontalAdvance(line));
   return TPoint{width, metrics.height() * static_cast<int>(lines.size())};
+}
+
+}  // namespace
+
+TPoint TextExtent(const TFont& font, const std::string& ansiText) {
+  return ExtentOf(font, QString::fromStdString(Win1252ToUtf8(ansiText)));
 }
 
 TLabel::TLabel(TComponent* owner) : TControl(owner) {
@@ -66,6 +69,14 @@ void TLabel::SetBounds(int left, int top, int width, int height) {
 
 void TLabel::SetCaption(const std::string& caption) {
   caption_ = caption;
+  unicodeCaption_ = false;
+  AdjustBounds();
+  Invalidate();
+}
+
+void TLabel::SetUnicodeCaption(const std::string& caption) {
+  caption_ = caption;
+  unicodeCaption_ = true;
   AdjustBounds();
   Invalidate();
 }
@@ -97,16 +108,21 @@ std::string TLabel::DisplayText() const {
   return shown;
 }
 
+QString TLabel::ShownText() const {
+  const std::string text = DisplayText();
+  return QString::fromStdString(unicodeCaption_ ? text : Win1252ToUtf8(text));
+}
+
 void TLabel::FontChanged() { AdjustBounds(); }
 
 void TLabel::AdjustBounds() {
   if (!autoSize_) return;
   // An empty text measures as one blank, so that the label keeps a line's
   // height and can still be clicked.
-  std::string text = DisplayText();
-  if (text.empty()) text = " ";
-  const TPoint shown = TextExtent(Font(), text);
-  const TPoint design = TextExtent(DesignFont(), text);
+  QString text = ShownText();
+  if (text.isEmpty()) text = " ";
+  const TPoint shown = ExtentOf(Font(), text);
+  const TPoint design = ExtentOf(DesignFont(), text);
   if (shown.X == Width() && shown.Y == Height() && design.X == DesignBounds().Width &&
       design.Y == DesignBounds().Height)
     return;
@@ -120,7 +136,7 @@ void TLabel::Paint(QPainter& painter) {
   painter.setPen(ToQColor(font.Color));
   const QFontMetrics metrics(painter.font());
   int baseline = metrics.ascent();
-  for (const QString& line : LinesOf(DisplayText())) {
+  for (const QString& line : LinesOf(ShownText())) {
     if (Enabled()) {
       painter.drawText(0, baseline, line);
     } else {

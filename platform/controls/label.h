@@ -4,6 +4,7 @@
 // its design font); a transparent one shows what lies under it. With
 // accelerator characters on, "&" marks the next character and "&&" shows
 // one "&".
+#include <QString>
 #include <string>
 
 #include "platform/controls/control.h"
@@ -14,8 +15,11 @@ class TLabel : public TControl {
  public:
   explicit TLabel(TComponent* owner);
 
+  // The caption as it was set: Windows text, or UTF-8 when set as such.
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  // A caption in UTF-8, for text the code page may not hold (a file's path).
+  void SetUnicodeCaption(const std::string& caption);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool value);
   bool Transparent() const { return transparent_; }
@@ -36,7 +40,9 @@ class TLabel : public TControl {
 
  private:
   void AdjustBounds();
+  QString ShownText() const;
   std::string caption_;
+  bool unicodeCaption_ = false;
   bool autoSize_ = true;
   bool transparent_ = false;
   bool showAccelChar_ = true;

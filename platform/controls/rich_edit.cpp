@@ -44,9 +44,9 @@ void TRichEdit::SetLines(std::vector<std::string> lines) {
   Invalidate();
 }
 
-bool TRichEdit::LoadFromFile(const std::string& windowsPath) {
+bool TRichEdit::LoadFromFile(const std::string& systemPath) {
   auto loaded = std::make_unique<RichTextDocument>();
-  if (!loaded->LoadFromFile(NativePath(windowsPath))) return false;
+  if (!loaded->LoadFromFile(NativeOfSystemPath(systemPath))) return false;
   document_ = std::move(loaded);
   lines_ = ParagraphsOf(*document_);
   fromFile_ = true;

@@ -21,9 +21,10 @@ class TRichEdit : public TWinControl {
   // Plain lines in the control's font.
   void SetLines(std::vector<std::string> lines);
   void Clear() { SetLines({}); }
-  // RTF when the file begins with "{\rtf", else plain text; path is
-  // Windows text. False (and the control unchanged) when it cannot be read.
-  bool LoadFromFile(const std::string& windowsPath);
+  // RTF when the file begins with "{\rtf", else plain text; path is a
+  // system path (platform/system/file_paths.h). False (and the control
+  // unchanged) when it cannot be read.
+  bool LoadFromFile(const std::string& systemPath);
 
   void Paint(QPainter& painter) override;
 

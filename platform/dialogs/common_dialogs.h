@@ -1,7 +1,8 @@
 #pragma once
 // The common dialogs as components: each keeps its last answer between
 // uses. Filters are the class library's ("Report File|*.qnf|All|*.*");
-// file names are Windows text.
+// file names are system paths (platform/system/file_paths.h), so that the
+// file chosen is the file named, in any language.
 #include <string>
 
 #include "platform/controls/component.h"

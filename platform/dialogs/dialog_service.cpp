@@ -31,8 +31,9 @@ std::string CaptionOf(TMsgDlgType type) {
   }
 }
 
-void WriteToStandardError(const std::string& caption, const std::string& text) {
-  std::string line = Win1252ToUtf8(caption.empty() ? text : caption + ": " + text);
+void WriteToStandardError(const std::string& caption, const std::string& text, bool unicodeText) {
+  const std::string shownText = unicodeText ? text : Win1252ToUtf8(text);
+  std::string line = caption.empty() ? shownText : Win1252ToUtf8(caption) + ": " + shownText;
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';
   std::fprintf(stderr, "%s\n", line.c_str());
@@ -51,7 +52,7 @@ TModalResult HeadlessAnswer(TMsgDlgButtons buttons) {
 TModalResult ShowBox(const DialogRequest& request) {
   if (const DialogHandler handler = CurrentHandler()) return handler(request).result;
   if (!HasDisplay() || !EnsureApplication()) {
-    WriteToStandardError(request.caption, request.text);
+    WriteToStandardError(request.caption, request.text, request.unicodeText);
     return HeadlessAnswer(request.buttons);
   }
   QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -62,7 +63,8 @@ TModalResult ShowBox(const DialogRequest& request) {
     case TMsgDlgType::mtConfirmation: icon = QMessageBox::Question; break;
     default: break;
   }
-  QMessageBox box(icon, ToQString(request.caption), ToQString(request.text));
+  QMessageBox box(icon, ToQString(request.caption),
+                  request.unicodeText ? QString::fromStdString(request.text) : ToQString(request.text));
   struct Choice {
     TMsgDlgButtons button;
     QMessageBox::StandardButton standard;
@@ -110,6 +112,17 @@ void ShowMessage(const std::string& text) {
   request.kind = DialogRequest::Kind::Message;
   request.caption = Application().Title;
   request.text = text;
+  request.type = TMsgDlgType::mtCustom;
+  request.buttons = mbOK;
+  ShowBox(request);
+}
+
+void ShowUnicodeMessage(const std::string& text) {
+  DialogRequest request;
+  request.kind = DialogRequest::Kind::Message;
+  request.caption = Application().Title;
+  request.text = text;
+  request.unicodeText = true;
   request.type = TMsgDlgType::mtCustom;
   request.buttons = mbOK;
   ShowBox(request);

@@ -27,9 +27,12 @@ struct DialogRequest {
   std::string caption;
   // The message, or the question box's prompt.
   std::string text;
+  // The message is UTF-8 instead of Windows text (ShowUnicodeMessage).
+  bool unicodeText = false;
   TMsgDlgType type = TMsgDlgType::mtInformation;
   TMsgDlgButtons buttons = mbOK;
-  // The question box's default answer; the file dialog's file name.
+  // The question box's default answer; the file dialog's file name (a
+  // system path).
   std::string value;
   std::string filter;
   TFont font;
@@ -40,7 +43,7 @@ struct DialogReply {
   // The button pressed; for the other dialogs mrOk accepts, anything else
   // cancels.
   TModalResult result = mrCancel;
-  // The answer typed, or the file chosen (Windows text).
+  // The answer typed (Windows text), or the file chosen (a system path).
   std::string value;
   TFont font;
   TColor color = 0;
@@ -64,6 +67,8 @@ class ScopedDialogHandler {
 TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons);
 // A box with one OK button, captioned with the application's title.
 void ShowMessage(const std::string& text);
+// The same for a UTF-8 text, which names a file in any language.
+void ShowUnicodeMessage(const std::string& text);
 // The question box: the answer, or the default when cancelled.
 std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue);
 

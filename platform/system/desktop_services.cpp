@@ -12,7 +12,6 @@
 #include "platform/system/file_paths.h"
 #include "platform/system/qt_application.h"
 #include "platform/text/ansi_text.h"
-#include "platform/text/win1252.h"
 
 namespace platform {
 namespace {
@@ -39,11 +38,10 @@ bool HasUrlScheme(const std::string& target) {
 }
 
 QUrl AddressOf(const std::string& target) {
-  if (HasUrlScheme(target)) return QUrl(QString::fromStdString(Win1252ToUtf8(target)), QUrl::TolerantMode);
+  if (HasUrlScheme(target)) return QUrl(QString::fromStdString(target), QUrl::TolerantMode);
   // The shell took "www." names as web addresses; help links rely on it.
-  if (SameText(target.substr(0, 4), "www."))
-    return QUrl(QString::fromStdString("http://" + Win1252ToUtf8(target)), QUrl::TolerantMode);
-  return QUrl::fromLocalFile(QString::fromStdString(NativePath(AbsoluteWindowsPath(target))));
+  if (SameText(target.substr(0, 4), "www.")) return QUrl(QString::fromStdString("http://" + target), QUrl::TolerantMode);
+  return QUrl::fromLocalFile(QString::fromStdString(NativeOfSystemPath(AbsoluteSystemPath(target))));
 }
 
 }  // namespace

@@ -10,9 +10,10 @@
 
 namespace platform {
 
-// target is Windows-1252: a web address ("http://...", "mailto:...",
-// "www.example.com") or a path in Windows text ("\home\a\help.html",
-// relative ones from the current folder). Empty opens nothing.
+// target is UTF-8: a web address ("http://...", "mailto:...",
+// "www.example.com") or a system path (platform/system/file_paths.h:
+// "\home\a\help.html", relative ones from the current folder). Empty opens
+// nothing.
 void OpenWithDesktop(const std::string& target);
 
 // A request as it would reach the desktop: the target as given, and the

@@ -17,8 +17,7 @@ MessageRecorder& CurrentRecorder() {
   return recorder;
 }
 
-void WriteToStandardError(const std::string& text) {
-  std::string line = Win1252ToUtf8(text);
+void WriteToStandardError(std::string line) {
   for (char& c : line)
     if (c == '\r' || c == '\n') c = ' ';
   line.push_back('\n');
@@ -26,9 +25,8 @@ void WriteToStandardError(const std::string& text) {
   std::fflush(stderr);
 }
 
-}  // namespace
-
-void ShowErrorMessage(const std::string& text) {
+// The recorder takes the text as it was given.
+void ShowError(const std::string& text, const std::string& utf8) {
   // A copy, so that a recorder replacing itself while it runs stays alive.
   if (const MessageRecorder recorder = CurrentRecorder()) {
     recorder(text);
@@ -37,13 +35,18 @@ void ShowErrorMessage(const std::string& text) {
   // Asked again after the application exists: it may have fallen back to
   // the offscreen platform, where a box would wait for nobody.
   if (!HasDisplay() || !EnsureApplication() || !HasDisplay()) {
-    WriteToStandardError(text);
+    WriteToStandardError(utf8);
     return;
   }
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(Win1252ToUtf8(text)),
-                  QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QString::fromStdString(utf8), QMessageBox::Ok);
   box.exec();
 }
+
+}  // namespace
+
+void ShowErrorMessage(const std::string& text) { ShowError(text, Win1252ToUtf8(text)); }
+
+void ShowUnicodeErrorMessage(const std::string& text) { ShowError(text, text); }
 
 void SetMessageRecorder(MessageRecorder recorder) { CurrentRecorder() = std::move(recorder); }
 

@@ -12,6 +12,9 @@ namespace platform {
 
 // text is Windows-1252.
 void ShowErrorMessage(const std::string& text);
+// text is UTF-8, for messages that name a file in any language; a recorder
+// gets it as it stands.
+void ShowUnicodeErrorMessage(const std::string& text);
 
 using MessageRecorder = std::function<void(const std::string& text)>;
 void SetMessageRecorder(MessageRecorder recorder);

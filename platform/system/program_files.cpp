@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "platform/system/file_paths.h"
-#include "platform/text/win1252.h"
 
 namespace platform {
 
@@ -15,7 +14,7 @@ std::string ProgramFilePath(std::string_view fileName) {
   const QDir programFolder(QCoreApplication::applicationDirPath());
   for (const QString& candidate : {programFolder.filePath(name), programFolder.filePath("../share/tessel/" + name)}) {
     const QFileInfo info(candidate);
-    if (info.isFile()) return AbsoluteWindowsPath(Utf8ToWin1252(info.absoluteFilePath().toStdString()));
+    if (info.isFile()) return AbsoluteSystemPath(info.absoluteFilePath().toStdString());
   }
   return {};
 }

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-// The path (Windows text) of the first of those places that holds the
+// The system path (platform/system/file_paths.h) of the first of those places that holds the
 // file; empty when neither does.
 std::string ProgramFilePath(std::string_view fileName);
 

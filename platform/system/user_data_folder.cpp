@@ -8,7 +8,6 @@
 #include <system_error>
 
 #include "platform/system/file_paths.h"
-#include "platform/text/win1252.h"
 
 namespace platform {
 namespace {
@@ -40,7 +39,7 @@ std::string UserDataFilePath(std::string_view fileName) {
   const std::filesystem::path folder = DataHome() / "tessel";
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
-  std::string path = AbsoluteWindowsPath(Utf8ToWin1252(folder.string()));
+  std::string path = AbsoluteSystemPath(folder.string());
   path.push_back('\\');
   path.append(fileName);
   return path;

@@ -7,8 +7,9 @@
 
 namespace platform {
 
-// The path of fileName (Windows-1252) in the user's Tessel folder, as Windows
-// text ("\home\a\.local\share\tessel\tessel.ini"). The folder is made when
+// The path of fileName in the user's Tessel folder, as a system path
+// ("\home\a\.local\share\tessel\tessel.ini", platform/system/file_paths.h),
+// so that a home folder in any language is the folder used. The folder is made when
 // missing, as far as the file system allows; the file is not created.
 std::string UserDataFilePath(std::string_view fileName);
 

@@ -17,13 +17,13 @@ using FileHandle = std::unique_ptr<std::FILE, CloseFile>;
 
 }  // namespace
 
-bool WriteWholeFile(const std::string& windowsPath, std::string_view bytes) {
-  return !windowsPath.empty() && ReplaceFileContents(NativePath(windowsPath), bytes);
+bool WriteWholeFile(const std::string& systemPath, std::string_view bytes) {
+  return !systemPath.empty() && ReplaceFileContents(NativeOfSystemPath(systemPath), bytes);
 }
 
-bool ReadWholeFile(const std::string& windowsPath, std::string& bytes) {
-  if (windowsPath.empty()) return false;
-  FileHandle file(std::fopen(NativePath(windowsPath).c_str(), "rb"));
+bool ReadWholeFile(const std::string& systemPath, std::string& bytes) {
+  if (systemPath.empty()) return false;
+  FileHandle file(std::fopen(NativeOfSystemPath(systemPath).c_str(), "rb"));
   if (!file) return false;
   std::string content;
   char buffer[8192];

@@ -66,6 +66,29 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& cp) {
   return length;
 }
 
+// Appends the code page's bytes of the text; false when any character
+// became '?' because the code page has none for it.
+bool ConvertUtf8ToWin1252(std::string_view utf8, std::string& out) {
+  out.reserve(out.size() + utf8.size());
+  bool exact = true;
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    char32_t cp = 0;
+    const std::size_t length = DecodeUtf8(utf8, pos, cp);
+    if (length == 0) {
+      out.push_back(kUnmappable);
+      exact = false;
+      ++pos;
+      continue;
+    }
+    const int byte = ByteOfCodePoint(cp);
+    out.push_back(byte < 0 ? kUnmappable : static_cast<char>(byte));
+    exact = exact && byte >= 0;
+    pos += length;
+  }
+  return exact;
+}
+
 }  // namespace
 
 char32_t Win1252ToCodePoint(unsigned char byte) {
@@ -82,20 +105,13 @@ std::string Win1252ToUtf8(std::string_view ansi) {
 
 std::string Utf8ToWin1252(std::string_view utf8) {
   std::string out;
-  out.reserve(utf8.size());
-  std::size_t pos = 0;
-  while (pos < utf8.size()) {
-    char32_t cp = 0;
-    const std::size_t length = DecodeUtf8(utf8, pos, cp);
-    if (length == 0) {
-      out.push_back(kUnmappable);
-      ++pos;
-      continue;
-    }
-    const int byte = ByteOfCodePoint(cp);
-    out.push_back(byte < 0 ? kUnmappable : static_cast<char>(byte));
-    pos += length;
-  }
+  ConvertUtf8ToWin1252(utf8, out);
+  return out;
+}
+
+std::optional<std::string> Utf8ToWin1252Exactly(std::string_view utf8) {
+  std::string out;
+  if (!ConvertUtf8ToWin1252(utf8, out)) return std::nullopt;
   return out;
 }
 

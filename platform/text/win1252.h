@@ -2,6 +2,7 @@
 // Text inside both deliverables is single-byte Windows-1252 ("ANSI"), as hosts
 // pass it and as templates store it. These map it to and from UTF-8, which is
 // what Qt and the Linux file system speak.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,8 @@ char32_t Win1252ToCodePoint(unsigned char byte);
 std::string Win1252ToUtf8(std::string_view ansi);
 // Characters the code page cannot hold become '?'. Invalid UTF-8 bytes too.
 std::string Utf8ToWin1252(std::string_view utf8);
+// The same text, or nothing when a character has no byte in the code page
+// (or the bytes are no UTF-8): for text that must not change on the way.
+std::optional<std::string> Utf8ToWin1252Exactly(std::string_view utf8);
 
 }  // namespace platform

@@ -172,7 +172,8 @@ TEST_F(FailedSaves, AReadOnlyTemplateIsNotReplaced) {
   EXPECT_EQ(FilesIn("."), files) << "nothing is left beside it";
 
   // Save As onto another read-only template, its overwrite question
-  // answered Yes: refused alike; the name is taken, the caption is not.
+  // answered Yes: refused alike, and the design keeps its old name, so
+  // that Save cannot write where the caption does not say.
   Write("other.qnf", "[RSTYLES]\r\nRR0=REPORTSTYLE\r\n");
   fs::permissions(folder() + "/other.qnf", readOnly);
   const std::size_t errors = Errors().size();
@@ -181,12 +182,12 @@ TEST_F(FailedSaves, AReadOnlyTemplateIsNotReplaced) {
   EXPECT_EQ(Errors().back(), "Unable to write to " + WindowsPath("other.qnf"));
   EXPECT_EQ(Bytes("other.qnf"), "[RSTYLES]\r\nRR0=REPORTSTYLE\r\n");
   EXPECT_TRUE(form().FModified);
-  EXPECT_EQ(form().FFileName, WindowsPath("other.qnf"));
+  EXPECT_EQ(form().FFileName, WindowsPath("t.qnf"));
   EXPECT_EQ(form().Caption(), WindowsPath("t.qnf"));
 
-  // Writable again: the same Save writes.
+  // Writable again: the same Save As writes.
   fs::permissions(folder() + "/other.qnf", fs::perms::owner_write, fs::perm_options::add);
-  form().Save1->Click();
+  EXPECT_EQ(SaveAs("other.qnf"), Texts{"File exists.  Do you want to overwrite it?"});
   EXPECT_FALSE(form().FModified);
   EXPECT_NE(Bytes("other.qnf").find("[REPORT]"), std::string::npos);
   EXPECT_EQ(Bytes("t.qnf"), saved);

@@ -53,7 +53,7 @@ class HostileFiles : public HostileDesigner {
     EXPECT_EQ(mkfifo(path.c_str(), 0600), 0);
     return path;
   }
-  std::string GlobalStyleFile() { return platform::NativePath(form().FGlobalStylePath); }
+  std::string GlobalStyleFile() { return platform::NativeOfSystemPath(form().FGlobalStylePath); }
 };
 
 TEST_F(HostileFiles, PicturesClaimingBillionsOfPixelsAreRefusedWithTheirReason) {

@@ -251,21 +251,38 @@ TEST_F(HostileTemplates, TwelveAndAHundredStylesKeepTheFirstEleven) {
 }
 
 TEST_F(HostileTemplates, MissingAndRepeatedSections) {
-  // Nothing at all, and bytes that are no template.
-  EXPECT_EQ(OpenText(""), Texts{});
-  EXPECT_EQ(form().FStyleCount, 0);
-  EXPECT_EQ(form().REPORT->ControlCount(), 0);
+  // Nothing at all and bytes that are no template: each is said to be no
+  // template and leaves a fresh page.
   static constexpr char kNoTemplate[] = "\0\x01\xff[\r\n=\r\n[]\r\n=x\r\n[\r\n";
-  EXPECT_EQ(OpenText(std::string(kNoTemplate, sizeof kNoTemplate - 1)), Texts{});
-  EXPECT_EQ(form().FFileName, WindowsPath("hostile.qnf"));
-
-  // No page: a report and paper of size 0; no [REPORT]: no objects.
+  for (const std::string& text : {std::string(), std::string(kNoTemplate, sizeof kNoTemplate - 1)}) {
+    const std::size_t errors = Errors().size();
+    EXPECT_EQ(OpenText(text), Texts{});
+    ASSERT_EQ(Errors().size(), errors + 1);
+    EXPECT_EQ(Errors().back(), "\"" + WindowsPath("hostile.qnf") + "\" is not a report template.");
+    ExpectEmptyUnnamedDesign();
+    EXPECT_EQ(form().FStyleCount, 1);
+    EXPECT_EQ(form().REPORT->Width(), 800);
+  }
+  // No page: a fresh one; no [REPORT]: no objects.
   EXPECT_EQ(OpenText("[REPORT]\r\nRC1=FIXEDREGION\r\n" + Entry("RC1", "Body", "REPORT")), Texts{});
-  EXPECT_EQ(form().REPORT->Width(), 0);
+  EXPECT_EQ(form().REPORT->Width(), 800);
   EXPECT_EQ(form().FStyleCount, 0);
   EXPECT_EQ(ObjectCount(), 1);
   EXPECT_EQ(OpenText(std::string(kHead)), Texts{});
   EXPECT_EQ(ObjectCount(), 0);
+
+  // Cut short: the entries whose sections never came are told once.
+  const std::string whole = std::string(kHead) + "[REPORT]\r\nRC1=FIXEDREGION\r\n" + Entry("RC1", "Body", "REPORT") +
+                            "[Body]\r\nRC2=LABEL\r\nRC3=FIXEDREGION\r\nRC4=LABEL\r\n" + LabelEntry("RC2", "Body", "x") +
+                            Entry("RC3", "Inner", "Body") + LabelEntry("RC4", "Body", "y");
+  EXPECT_EQ(OpenText(whole.substr(0, whole.find("[RC3]"))),
+            Texts{"The template is cut short: the sections [RC3] and [RC4] are missing from it, so their 2 objects "
+                  "were left out."});
+  EXPECT_EQ(ObjectCount(), 2);
+  EXPECT_EQ(OpenText(whole.substr(0, whole.find("PARENT=Body", whole.find("[RC4]")))),
+            Texts{"The template is cut short: the section [RC4] is missing from it, so its object was left out."});
+  EXPECT_EQ(ObjectCount(), 3);
+  EXPECT_EQ(form().FFileName, WindowsPath("hostile.qnf"));
 
   // Repeated sections and keys: the first answers, as with the Windows
   // profile functions, and the first section's keys are the list.

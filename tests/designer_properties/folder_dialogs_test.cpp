@@ -3,7 +3,13 @@
 #include "designer/dialogs/img_dir.h"
 #include "designer/dialogs/report_style_form.h"
 #include "designer/dialogs/rtf_dir.h"
+#include <QLineEdit>
+
+#include <filesystem>
+
+#include "platform/text/win1252.h"
 #include "tests/designer_properties/properties_fixture.h"
+#include "tests/platform_drawing/test_pictures.h"
 
 namespace tessel_test {
 namespace {
@@ -72,6 +78,46 @@ TEST_F(FolderDialogsTest, DefaultBoxCopiesTheReportsFolderAndKeepsItsState) {
   });
   Choose("FileLocation1");
   EXPECT_EQ(image->FFileLocation, "PICS");
+}
+
+TEST_F(FolderDialogsTest, PathsATemplateCannotHoldAreRefused) {
+  auto* image = Place<designer::TImageRegion>(FixedRegion(), designer::kModeImage);
+  Pick(image);
+  std::filesystem::create_directory(folder() + "/Café");
+  std::filesystem::create_directory(folder() + "/Łódź");
+  WriteFile(folder() + "/Café", "pic.bmp", BmpBytes(ColourChart()));
+  WriteFile(folder() + "/Łódź", "pic.bmp", BmpBytes(ColourChart()));
+  const auto refusal = [](const std::string& path) {
+    return "\"" + path + "\" cannot be stored in the template: a template holds paths in Western European letters "
+                        "only. Rename the file or folder, or choose another.";
+  };
+  // A folder of Western letters is stored as the template's text.
+  dialogs->ReplyFile(WindowsPath("Café/pic.bmp"));
+  Choose("Filename1");
+  EXPECT_EQ(image->FImageFile, platform::Utf8ToWin1252(WindowsPath("Café/pic.bmp")));
+  dialogs->ReplyFile(WindowsPath("Łódź/pic.bmp"));
+  dialogs->ReplyButton(platform::mrOk);
+  Choose("Filename1");
+  EXPECT_EQ(LastRequest().text, refusal(WindowsPath("Łódź/pic.bmp")));
+  EXPECT_EQ(image->FImageFile, platform::Utf8ToWin1252(WindowsPath("Café/pic.bmp")));
+
+  // Typed, or found with the report style's Browse button.
+  modals->On("ImgDir", [&](platform::TForm&) {
+    static_cast<QLineEdit*>(program().ImgDir->Edit1->Widget())->setText("Obrazy Łódź");
+    program().ImgDir->BitBtn1->Click();
+  });
+  dialogs->ReplyButton(platform::mrOk);
+  Choose("FileLocation1");
+  EXPECT_EQ(LastRequest().text, refusal("Obrazy Łódź"));
+  EXPECT_EQ(image->FFileLocation, "IMAGES");
+  designer::TReportStyleForm& style = *program().ReportStyleForm;
+  const std::string folderBefore = style.Edit1->Text();
+  dialogs->ReplyFile(WindowsPath("Łódź/pic.bmp"));
+  dialogs->ReplyButton(platform::mrOk);
+  style.Button1->Click();
+  EXPECT_EQ(LastRequest().text, refusal(WindowsPath("Łódź")));
+  EXPECT_EQ(style.Edit1->Text(), folderBefore);
+  EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(FolderDialogsTest, OkIsEnabledOnlyWithAFolder) {

@@ -19,7 +19,7 @@ const platform::TFont kBodyFont{"Courier New", 10, platform::clWindowText, platf
 
 class GlobalStylesTest : public StylesTest {
  protected:
-  std::string GlobalFile() { return platform::NativePath(form().FGlobalStylePath); }
+  std::string GlobalFile() { return platform::NativeOfSystemPath(form().FGlobalStylePath); }
   // The import: the preview is shown; Import Style... opens the choice, in
   // which the positions given are checked before OK.
   void Import(const std::vector<int>& checked) {

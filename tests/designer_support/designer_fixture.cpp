@@ -97,14 +97,17 @@ void DesignerTest::SetUp() {
   std::filesystem::permissions(path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
                                          std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
                                          std::filesystem::perms::others_exec);
-  std::filesystem::create_directories(path / "data");
+  // In a folder whose name Windows text cannot hold, which the global
+  // style file must reach all the same.
+  const std::filesystem::path dataHome = path / "Данные Łódź";
+  std::filesystem::create_directories(dataHome);
   folder_ = path.string();
   // The global style file of the test lives in its own data folder.
   if (const char* old = std::getenv("XDG_DATA_HOME")) {
     hadDataHome_ = true;
     oldDataHome_ = old;
   }
-  setenv("XDG_DATA_HOME", (path / "data").c_str(), 1);
+  setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
   errors_ = std::make_unique<platform::ScopedMessageRecorder>();
   dialogs = std::make_unique<DialogScript>();
   modals = std::make_unique<ModalScript>();
@@ -138,7 +141,7 @@ void DesignerTest::TearDown() {
 }
 
 std::string DesignerTest::WindowsPath(const std::string& name) const {
-  return platform::AbsoluteWindowsPath(platform::Utf8ToWin1252(folder_ + "/" + name));
+  return platform::AbsoluteSystemPath(folder_ + "/" + name);
 }
 
 void DesignerTest::Activate() {

@@ -70,8 +70,8 @@ class DesignerTest : public ::testing::Test {
   designer::TForm1& form() { return *program_->Form1; }
   // A scratch folder of the test (native path, no trailing slash).
   const std::string& folder() const { return folder_; }
-  // A file of the scratch folder as Windows text, as the designer holds
-  // paths.
+  // A file of the scratch folder as the file dialogs give it and the
+  // designer holds it: a system path ("\tmp\x\Отчёт.qnf").
   std::string WindowsPath(const std::string& name) const;
   // The first activation, its report style dialog answered with OK.
   void Activate();

@@ -1,11 +1,14 @@
 // New, Open, Close, Save and Save As around the design: the save question,
 // names and extensions, the page laid out from the report style, and saves
 // that fail without costing the author the template they had.
+#include <QWidget>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "designer/dialogs/report_style_form.h"
 #include "designer/main_window/not_saved_form.h"
@@ -213,17 +216,112 @@ TEST_F(FileCommands, AFailedSaveInAReadOnlyFolder) {
   if (rootWrites) GTEST_SKIP() << "this user writes into read-only folders";
 }
 
-TEST_F(FileCommands, SaveAsOntoAFolderFails) {
+TEST_F(FileCommands, AFailedSaveAsGivesBackTheOldName) {
   TForm1& f = form();
-  SavedAndChanged("t.qnf");
   std::filesystem::create_directory(folder() + "/taken.qnf");
-  SaveAs("taken.qnf");
-  EXPECT_EQ(Errors(), std::vector<std::string>{"Unable to write to " + WindowsPath("taken.qnf")});
-  EXPECT_TRUE(std::filesystem::is_directory(folder() + "/taken.qnf"));
-  EXPECT_TRUE(f.FModified);
-  // The name is taken, the caption and FProceed are not.
-  EXPECT_EQ(f.FFileName, WindowsPath("taken.qnf"));
-  EXPECT_EQ(f.Caption(), WindowsPath("t.qnf"));
+  SavedAndChanged("t.qnf");
+  // Onto a folder, and into a folder that is not there yet.
+  for (const std::string name : {"taken.qnf", "later/t.qnf"}) {
+    Fixed(f.REPORT, 500, 500);
+    const std::string saved = Bytes("t.qnf");
+    const std::size_t errors = Errors().size();
+    f.FProceed = true;
+    SaveAs(name);
+    ASSERT_EQ(Errors().size(), errors + 1) << name;
+    EXPECT_EQ(Errors().back(), "Unable to write to " + WindowsPath(name));
+    EXPECT_TRUE(f.FModified);
+    EXPECT_FALSE(f.FProceed);
+    EXPECT_EQ(f.FFileName, WindowsPath("t.qnf"));
+    EXPECT_EQ(f.Caption(), WindowsPath("t.qnf"));
+    // The folder appears; Save writes the file the caption names.
+    std::filesystem::create_directory(folder() + "/later");
+    f.Save1Click(nullptr);
+    EXPECT_NE(Bytes("t.qnf"), saved) << name;
+    EXPECT_FALSE(f.FModified);
+    EXPECT_FALSE(std::filesystem::exists(folder() + "/later/t.qnf"));
+    std::filesystem::remove(folder() + "/later");
+  }
+}
+
+// Every file the test's folder holds, at any depth.
+std::vector<std::string> FilesBelow(const std::string& root) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+    names.push_back(entry.path().lexically_relative(root).string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(FileCommands, PathsInAnyLanguageAreTheFilesChosen) {
+  TForm1& f = form();
+  const std::string chosen = "My Reports/Отчёт Łódź.qnf";
+  std::filesystem::create_directory(folder() + "/My Reports");
+  std::filesystem::create_directory(folder() + "/Отчёты");
+  Write(chosen, Crlf("[RR0]\nREPORTWIDTH=8\nREPORTHEIGHT=10\nPAPERWIDTH=8.5\nPAPERHEIGHT=11\n[REPORT]\n"
+                     "RC1=FIXEDREGION\n[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=300\nHEIGHT=200\nPARENT=REPORT\n"));
+  Open(chosen);
+  EXPECT_NE(Object("Body"), nullptr);
+  EXPECT_EQ(f.FFileName, WindowsPath(chosen));
+  EXPECT_EQ(f.Caption(), WindowsPath(chosen));
+  EXPECT_EQ(f.Widget()->window()->windowTitle().toStdString(), WindowsPath(chosen));
+
+  // Save As onto it asks first, and writes it.
+  Fixed(Object("Body"), 5, 5);
+  dialogs->ReplyFile(WindowsPath(chosen));
+  dialogs->ReplyButton(platform::mrYes);
+  f.SaveAs1Click(nullptr);
+  EXPECT_EQ(dialogs->Requests().back().text, "File exists.  Do you want to overwrite it?");
+  EXPECT_NE(Bytes(chosen).find("PARENT=Body"), std::string::npos);
+  EXPECT_EQ(f.Caption(), WindowsPath(chosen));
+
+  // Save As into a new folder, the save question and the script beside it.
+  SaveAs("Отчёты/sales.qnf");
+  const std::string saved = Bytes("Отчёты/sales.qnf");
+  EXPECT_NE(saved.find("PARENT=Body"), std::string::npos);
+  modals->On("CodeWindow", [](platform::TForm&) {});
+  f.UCD1Click(nullptr);
+  EXPECT_EQ(ReadFileBytes(folder() + "/Отчёты/mycode.txt").rfind("zBxCreateReport(fileLocation^\"sales.qnf\")", 0), 0u);
+  Fixed(f.REPORT, 400, 400);
+  modals->On("NotSavedForm", [this](platform::TForm& question) {
+    EXPECT_EQ(static_cast<designer::TNotSavedForm&>(question).Label1->Caption(),
+              "Save changes to " + WindowsPath("Отчёты/sales.qnf"));
+    static_cast<designer::TNotSavedForm&>(question).Button1->Click();
+  });
+  f.Close1Click(nullptr);
+  const std::string closed = Bytes("Отчёты/sales.qnf");
+  EXPECT_EQ(std::count(closed.begin(), closed.end(), '\n'), std::count(saved.begin(), saved.end(), '\n') + 13);
+
+  // A script cannot name a template whose name the script's letters lack.
+  SaveAs("Отчёты/итоги.qnf");
+  f.UCD1Click(nullptr);
+  EXPECT_EQ(Errors().back(), "The host script cannot name the template \"итоги.qnf\": the script holds only "
+                             "Western European letters. Save the template under a name without the others.");
+  EXPECT_EQ(FilesBelow(folder() + "/My Reports"), std::vector<std::string>{"Отчёт Łódź.qnf"});
+  EXPECT_EQ(FilesBelow(folder() + "/Отчёты"), (std::vector<std::string>{"mycode.txt", "sales.qnf", "итоги.qnf"}));
+  for (const std::string& name : FilesBelow(folder())) EXPECT_EQ(name.find('?'), std::string::npos) << name;
+  EXPECT_EQ(Errors().size(), 1u);
+}
+
+TEST_F(FileCommands, AFileThatIsNoTemplateSaysSoAndLeavesAFreshPage) {
+  TForm1& f = form();
+  f.Program().ReportStyle.PaperWidth = 11;
+  std::string noise(4096, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + i / 13) % 251);
+  for (const std::string& bytes : {noise, std::string(), std::string("Dear reader,\r\n[Letter]\r\nTo=you\r\n")}) {
+    Write("binary.qnf", bytes);
+    const std::size_t errors = Errors().size();
+    Open("binary.qnf");
+    ASSERT_EQ(Errors().size(), errors + 1);
+    EXPECT_EQ(Errors().back(), "\"" + WindowsPath("binary.qnf") + "\" is not a report template.");
+    EXPECT_EQ(f.Program().ReportStyle.PaperWidth, 8.5);
+    EXPECT_EQ(f.Program().ReportStyle.PlaceLeft, 0.25);
+    EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
+    EXPECT_EQ(f.REPORT->ControlCount(), 0);
+    EXPECT_EQ(f.FFileName, "");
+    EXPECT_EQ(f.FStyleCount, 1);
+    EXPECT_FALSE(f.FModified);
+  }
+  EXPECT_NE(Fixed(f.REPORT, 10, 10), nullptr);
 }
 
 TEST_F(FileCommands, NewCentresTheReportAndKeepsFoldersOnlyWithOk) {

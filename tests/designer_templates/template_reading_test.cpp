@@ -210,7 +210,9 @@ TEST_F(TemplateReading, MissingKeysReadAsZeroAndEmpty) {
   OpenText("[REPORT]\nRC1=FIXEDREGION\nRC2=label\n[RC1]\nNAME=Body\nPARENT=REPORT\n[Body]\nRC3=REPEATREGION\n"
            "[RC3]\nNAME=Rows\nPARENT=Body\nMULTIPAGE=true\n");
   TForm1& f = form();
-  EXPECT_EQ(f.Program().ReportStyle.PaperWidth, 0.0);
+  // Without [RR0] the page is a fresh one, not one of no size.
+  EXPECT_EQ(f.Program().ReportStyle.PaperWidth, 8.5);
+  EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
   EXPECT_EQ(f.FStyleCount, 0);
   EXPECT_EQ(f.SelectStyle1->Count(), 0);
   auto* rows = Object<designer::TRegion>("Rows");

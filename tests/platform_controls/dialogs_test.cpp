@@ -3,6 +3,11 @@
 // nor display nothing waits.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +16,7 @@
 #include "platform/dialogs/common_dialogs.h"
 #include "platform/dialogs/dialog_service.h"
 #include "platform/dialogs/file_filter.h"
+#include "platform/dialogs/font_box.h"
 #include "tests/platform_controls/controls_test_support.h"
 
 namespace {
@@ -188,6 +194,34 @@ TEST_F(Dialogs, HandlersNestAndTheEarlierOneComesBack) {
   EXPECT_EQ(outer, std::vector<std::string>{"outer"});
   ASSERT_EQ(requests_.size(), 1u);
   EXPECT_EQ(requests_[0].text, "inner");
+}
+
+TEST_F(Dialogs, ReturnInTheFontBoxConfirmsItAndEscapeCancelsIt) {
+  const platform::TFont font{"DejaVu Sans", 12, 0x0000FF, 0};
+  // Each field of the chooser where the author may type: the name, style
+  // and size fields and their lists.
+  const int fields = [&] {
+    platform::FontBox box(font);
+    return static_cast<int>(box.findChildren<QLineEdit*>().size() + box.findChildren<QListView*>().size());
+  }();
+  ASSERT_GE(fields, 6);
+  for (const auto& [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted},
+                                    std::pair{Qt::Key_Enter, QDialog::Accepted},
+                                    std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+    for (int i = 0; i < fields; ++i) {
+      platform::FontBox box(font);
+      box.show();
+      QApplication::processEvents();
+      QList<QWidget*> widgets;
+      for (QLineEdit* edit : box.findChildren<QLineEdit*>()) widgets.push_back(edit);
+      for (QListView* list : box.findChildren<QListView*>()) widgets.push_back(list);
+      QTest::keyClick(widgets[i], key);
+      EXPECT_FALSE(box.isVisible()) << key << " in field " << i;
+      EXPECT_EQ(box.result(), result) << key << " in field " << i;
+      EXPECT_EQ(box.ChosenFont().Size, 12);
+      EXPECT_EQ(box.ChosenFont().Color, 0x0000FFu);
+    }
+  }
 }
 
 TEST(FileFilters, TheLibrarysFiltersBecomeQtNameFilters) {

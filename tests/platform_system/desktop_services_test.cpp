@@ -17,24 +17,24 @@ TEST(DesktopServices, WebAddressesPassAsTheyAre) {
   platform::ScopedDesktopRecorder recorder;
   platform::OpenWithDesktop("https://example.com/help?topic=a b#top");
   platform::OpenWithDesktop("mailto:help@example.com");
-  platform::OpenWithDesktop("WWW.example.com/caf\xE9");
+  platform::OpenWithDesktop("WWW.example.com/café");
   platform::OpenWithDesktop("");
   EXPECT_EQ(recorder.Requests(),
             (Requests{{"https://example.com/help?topic=a b#top", "https://example.com/help?topic=a%20b#top"},
                       {"mailto:help@example.com", "mailto:help@example.com"},
-                      {"WWW.example.com/caf\xE9", "http://www.example.com/caf%C3%A9"}}));
+                      {"WWW.example.com/café", "http://www.example.com/caf%C3%A9"}}));
 }
 
-TEST(DesktopServices, PathsInWindowsTextBecomeFileAddresses) {
+TEST(DesktopServices, SystemPathsBecomeFileAddresses) {
   platform::ScopedDesktopRecorder recorder;
-  platform::OpenWithDesktop("\\home\\a\\help files\\caf\xE9.html");
+  platform::OpenWithDesktop("\\home\\a\\Справка Łódź\\café.html");
   platform::OpenWithDesktop("/home/a/r.pdf");
   platform::OpenWithDesktop("help\\index.html");
   std::string current = std::filesystem::current_path().string();
   std::string encoded;
   for (const char c : current) encoded += (c == ' ') ? std::string("%20") : std::string(1, c);
   EXPECT_EQ(recorder.Requests(),
-            (Requests{{"\\home\\a\\help files\\caf\xE9.html", "file:///home/a/help%20files/caf%C3%A9.html"},
+            (Requests{{"\\home\\a\\Справка Łódź\\café.html", "file:///home/a/%D0%A1%D0%BF%D1%80%D0%B0%D0%B2%D0%BA%D0%B0%20%C5%81%C3%B3d%C5%BA/caf%C3%A9.html"},
                       {"/home/a/r.pdf", "file:///home/a/r.pdf"},
                       {"help\\index.html", "file://" + encoded + "/help/index.html"}}));
 }

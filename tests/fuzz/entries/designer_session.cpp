@@ -76,7 +76,7 @@ DesignerSession::DesignerSession() : scratch_(SessionFolder()) {
 }
 
 std::string DesignerSession::WindowsPathOf(const std::string& name) const {
-  return platform::AbsoluteWindowsPath(NativePathOf(name));
+  return platform::AbsoluteSystemPath(NativePathOf(name));
 }
 
 std::string DesignerSession::Bytes(const std::string& name) const {

@@ -44,7 +44,7 @@ int FuzzOne(const uint8_t* data, size_t size) {
   QuietDesigner quiet;
   designer::TForm1& form = quiet.Form();
   designer::DesignerProgram& program = form.Program();
-  const std::string globalFile = platform::NativePath(form.FGlobalStylePath);
+  const std::string globalFile = platform::NativeOfSystemPath(form.FGlobalStylePath);
   const std::string input(reinterpret_cast<const char*>(data), size);
   CheckInvariant(form.FStyleCount == 1, "the design starts with the default style alone");
   // Close keeps the default style's global flag; each input starts as a
