@@ -9,6 +9,7 @@
 #include "engine/item_drawing.h"
 #include "engine/job_pictures.h"
 #include "engine/left_out_content.h"
+#include "engine/template_name_index.h"
 #include "platform/printing/printer.h"
 #include "platform/richtext/rich_text_document.h"
 
@@ -59,6 +60,8 @@ struct CallResources {
   platform::RichTextDocument hiddenRichText;
   JobPictures pictures;
   bool hostDataOffSheet = false;
+  // Made at the call's first page, once the layout stands.
+  std::optional<TemplateNameIndex> templateNames;
 };
 
 CallResources*& CurrentCall() {
@@ -170,10 +173,14 @@ void DrawPage(int32_t pageIndex) {
   // A page drawn outside a print or preview call reads its own pictures.
   std::optional<JobPictures> ownPictures;
   JobPictures& pictures = call ? call->pictures : ownPictures.emplace();
+  std::optional<TemplateNameIndex> ownNames;
+  const TemplateNameIndex& names = call ? (call->templateNames ? *call->templateNames
+                                                               : call->templateNames.emplace(GetTemplateItems()))
+                                        : ownNames.emplace(GetTemplateItems());
   const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
                                    pictures,    call ? &call->hiddenRichText : nullptr,
                                    resolutionX, resolutionY, Counters().number,
-                                   Counters().count};
+                                   Counters().count, &names};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
     if (sheet && IsHostValue(*placed) && !LiesWithin(DeviceRect(transform, placed->rect), *sheet)) {
