@@ -136,6 +136,9 @@ class PaginationRun {
   ChildLift LiftFor(const TRegionInstance& instance) const;
   InstanceListProgress* ProgressOf(InstanceList& list);
   bool MustPlaceRegardless();
+  bool NoPageHolds(const TInstancePair& entry, TPoint origin, const TRect& title,
+                   const TRegionInstance& owning);
+  bool InStaticLayer(const rcDefItem& item, const TRect& rect) const;
   void NoteBrokenOff(const rcDefItem& item);
   // True when the left-out message was shown.
   bool ReportLeftOutContent();
@@ -158,7 +161,13 @@ class PaginationRun {
   int depth_ = -1;
   uint8_t orientation_ = 0;
   bool pageBreakRequest_ = false;
+  // Counts every break asked for: a region whose walk asked for none has
+  // placed all it holds.
+  uint64_t breaksAsked_ = 0;
   bool repeatStop_ = false;
+  // A value is printed once: a region walked again on a later page, to go on
+  // with its records, does not place its values again.
+  std::unordered_set<const TInstancePair*> placedValues_;
   // A record that breaks on a page opened by a break, before any record was
   // placed whole there, would break again on every page that follows.
   bool pageOpenedByBreak_ = false;
@@ -285,9 +294,15 @@ void PaginationRun::PlaceStaticItems(TemplateList& list, TPage& target, TPoint o
     } else {
       continue;
     }
-    TPlacedItem& placed = PlaceTemplateItem(target, item, origin, itemLift);
+    // What the static layer holds at the same place is drawn under every
+    // page already; placed again, it would be drawn twice.
+    const TRect rect = ShiftedRect(GetItemRect(item), origin.X, int64_t{origin.Y} - itemLift);
+    TPoint childOrigin{rect.Left, rect.Top};
+    if (&target == &StaticLayer() || !InStaticLayer(item, rect)) {
+      childOrigin = PlaceTemplateItem(target, item, origin, itemLift).origin;
+    }
     if (item.ItemType == kFixedRegion || item.ItemType == kShapeRegion) {
-      PlaceChildrenOf(item, target, placed.origin, 0, TRect{});
+      PlaceChildrenOf(item, target, childOrigin, 0, TRect{});
     }
   }
 }
@@ -397,6 +412,7 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
       case kRichTextRegion: {
         if (!entry.value) break;
         repeatStop_ = false;
+        if (!placedValues_.insert(&entry).second) break;
         const TRect itemRect = GetItemRect(item);
         PlaceEntry(entry, position, LiesBelow(title, itemRect) ? liftBy : 0);
         break;
@@ -414,14 +430,15 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         const ChildLift childLift = LiftFor(data);
         PlaceChildrenOf(item, CurrentPage(), regionOrigin, childLift.lift, childLift.title);
         touch(i);
+        const uint64_t breaksBefore = breaksAsked_;
         int32_t ignoredGrowth = 0;
         int32_t ignoredHeight = 0;
         PlaceInstances(entry, regionOrigin, mayBreak, ignoredGrowth, ignoredHeight);
-        if (!pageBreakRequest_) {
+        if (breaksAsked_ == breaksBefore) {
           data.placed = true;
           break;
         }
-        if (!topLevel) break;
+        if (!topLevel || !pageBreakRequest_) break;
         // The top level answers the break: a new page, and the same entry
         // again, stepping over what is placed.
         if (!NewPage(true)) return;
@@ -436,20 +453,36 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
       }
 
       case kShapeRegion: {
+        // Records in a shape flow as those in a fixed region do: the shape
+        // is placed once all it holds is, and the top level goes on with it
+        // on a new page.
         if (!entry.region) break;
         repeatStop_ = false;
+        if (!topLevel && entry.region->placed) break;
         TRect shape = ShiftedRect(GetItemRect(item), position.X, position.Y);
         if (LiesBelow(title, shape)) shape = ShiftedRect(shape, 0, liftBy);
         const TPoint shapeOrigin{shape.Left, shape.Top};
         const ChildLift childLift = LiftFor(*entry.region);
         PlaceChildrenOf(item, CurrentPage(), shapeOrigin, childLift.lift, childLift.title);
         touch(i);
+        const uint64_t breaksBefore = breaksAsked_;
         int32_t ignoredGrowth = 0;
         int32_t ignoredHeight = 0;
         PlaceInstances(entry, shapeOrigin, mayBreak, ignoredGrowth, ignoredHeight);
-        if (topLevel && pageBreakRequest_) NoteBrokenOff(item);
-        entry.region->placed = true;
-        break;
+        if (breaksAsked_ == breaksBefore) {
+          entry.region->placed = true;
+          break;
+        }
+        if (!topLevel || !pageBreakRequest_) break;
+        if (!NewPage(true)) return;
+        pageBreakRequest_ = false;
+        mayBreak = true;
+        first = true;
+        if (owning.titlePage != 0 && owning.titlePage != currentPage_ && owning.titlePlaced) {
+          liftBy = owning.titleHeight;
+        }
+        title = owning.titleRect;
+        continue;
       }
 
       case kTitleRegion: {
@@ -484,38 +517,40 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
           first = true;
           break;
         }
+        // One record is tried where the whole one would start: below the
+        // last record of the region on this page only when that record is
+        // this list's, not another record's of the same region.
+        const bool firstHere = first;
         TRect candidate = ComputeInstanceRect(entry, position, liftBy, title, first);
         first = false;
-        const TRect wholeCandidate = candidate;
         bool ok = !mayBreak || !CollidesWithStaticLayer(item, candidate);
         bool fits = true;
-        const bool multiPage = RegionFlag(item);
-        if (multiPage && !ok && mayBreak) {
-          fits = TryInstanceRect(entry, position, liftBy, title, false, candidate);
+        // A record kept whole that no page holds starts here and flows on,
+        // as a MULTIPAGE one does, rather than leaving this page empty.
+        const bool flows =
+            RegionFlag(item) || (!ok && mayBreak && NoPageHolds(entry, position, title, owning));
+        if (flows && !ok && mayBreak) {
+          fits = TryInstanceRect(entry, position, liftBy, title, firstHere, candidate);
         }
-        if (multiPage ? !fits : !ok) {
+        bool regardless = false;
+        if (flows ? !fits : !ok) {
           if (!MustPlaceRegardless()) {
             repeatStop_ = true;
             pageBreakRequest_ = true;
+            ++breaksAsked_;
             if (topLevel) NoteBrokenOff(item);
             return;
           }
           // A record kept whole that not even a fresh page holds breaks as a
           // MULTIPAGE one does, so that what it holds flows on.
-          if (!multiPage) {
-            fits = TryInstanceRect(entry, position, liftBy, title, false, candidate);
+          if (!flows) {
+            fits = TryInstanceRect(entry, position, liftBy, title, firstHere, candidate);
           }
-          if (!fits) {
-            // Not even one record fits: it goes on this page whole rather
-            // than asking for new pages without end.
-            candidate = wholeCandidate;
-            ok = true;
-            fits = true;
-          }
+          // Not even one record fits: it goes on this page rather than asking
+          // for new pages without end, and what it holds still flows on.
+          regardless = !fits;
         }
-        const bool whole = fits && ok;
-        data.placed = whole;
-        if (whole) ++wholeRecordsOnPage_;
+        const bool whole = fits && ok && !regardless;
         TPlacedItem& placed = PlaceRecord(entry, candidate);
         const TPoint recordOrigin = placed.origin;
         const ChildLift childLift = LiftFor(data);
@@ -523,7 +558,11 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         touch(i);
         int32_t childGrowth = 0;
         int32_t childTemplateHeight = 0;
+        const uint64_t breaksBefore = breaksAsked_;
         PlaceInstances(entry, recordOrigin, mayBreak && !whole, childGrowth, childTemplateHeight);
+        // Started as a part, a record whose rest found room here is done.
+        data.placed = whole || breaksAsked_ == breaksBefore;
+        if (data.placed) ++wholeRecordsOnPage_;
         placed.rect = candidate;
         templateHeight = BoxOf(item)->Height;
         if (!whole) {
@@ -629,6 +668,21 @@ bool PaginationRun::NewPage(bool forBreak) {
   pageOpenedByBreak_ = forBreak;
   wholeRecordsOnPage_ = 0;
   return true;
+}
+
+bool PaginationRun::NoPageHolds(const TInstancePair& entry, TPoint origin, const TRect& title,
+                                const TRegionInstance& owning) {
+  // Where the record would start on a fresh page: first of its region, lifted
+  // by a title that page does not print.
+  const TRect& measured = entry.region->rect;
+  const int32_t lift = owning.titlePlaced && LiesBelow(title, measured) ? owning.titleHeight : 0;
+  const TRect fresh = ShiftedRect(measured, origin.X, int64_t{origin.Y} - lift);
+  return CollidesWithStaticLayer(*entry.item, fresh);
+}
+
+bool PaginationRun::InStaticLayer(const rcDefItem& item, const TRect& rect) const {
+  const TPlacedItem* placed = staticIndex_.LastOf(&item);
+  return placed != nullptr && placed->rect == rect;
 }
 
 bool PaginationRun::MustPlaceRegardless() {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "engine/page_layout.h"
 #include "engine/zbx_qn.h"
 #include "platform/drawing/drawn_text_size.h"
 #include "platform/printing/recording_printer.h"
@@ -71,6 +72,7 @@ class RandomReport {
     int varWidth = 150, varHeight = 20;
     bool repeat = false;
     int depth = 0;
+    int height = 0;
     std::vector<Region> inner;  // the repeat region or container it holds
   };
 
@@ -100,7 +102,7 @@ class RandomReport {
                    std::string& parentKeys) {
     const std::string more = type == "FIXEDREGION" && Chance(0.3) ? "ABSOLUTE=TRUE\n" : "";
     sections_ += Control(Key(type, parentKeys), name, parent, left, top, width, height, more);
-    Region region{name, {}, 150, 20, false, depth, {}};
+    Region region{name, {}, 150, 20, false, depth, height, {}};
     std::string keys;
     int y = 0;
     if (depth > 0 && Chance(0.35)) {
@@ -132,31 +134,30 @@ class RandomReport {
     return region;
   }
 
-  // A repeat region: its value on top, optionally nested records below it.
+  // A repeat region within room: its value on top, optionally nested records
+  // (or a container of records) below it.
   Region Repeat(const std::string& name, const std::string& parent, int top, int width, int room,
                 int depth, std::string& parentKeys) {
-    Region region{name, {}, 150, 20, true, depth, {}};
+    Region region{name, {}, 150, 20, true, depth, 0, {}};
     std::string keys;
     region.variable = AddVariable(name, 10 + 10 * depth, 0, keys);
     int height = 20 + Pick(0, 30);
-    if (depth < 3 && Chance(0.5)) {
-      const int nestedTop = 20 + Pick(0, 10);
-      const int nestedHeight = Pick(20, 60);
-      std::string ignored;
-      if (Chance(0.2) && nestedHeight + 40 < room) {
-        // Records held by a container inside each record.
+    const int nestedTop = 20 + Pick(0, 10);
+    const int nestedRoom = std::min(room - nestedTop, 140);
+    if (depth < 3 && nestedRoom >= 20 && Chance(0.5)) {
+      if (nestedRoom >= 90 && Chance(0.2)) {
+        const int inner = Pick(90, nestedRoom);
         region.inner.push_back(Container(name + "C", name, Chance(0.5) ? "FIXEDREGION" : "SHAPEREGION",
-                                         0, nestedTop, width, nestedHeight + 40, depth + 1, keys));
-        height = nestedTop + nestedHeight + 40 + Pick(0, 10);
+                                         0, nestedTop, width, inner, depth + 1, keys));
       } else {
         region.inner.push_back(
-            Repeat(name + "R", name, nestedTop, width, nestedHeight, depth + 1, keys));
-        height = nestedTop + nestedHeight + Pick(0, 10);
+            Repeat(name + "R", name, nestedTop, width, nestedRoom, depth + 1, keys));
       }
+      height = nestedTop + region.inner.back().height + Pick(0, 10);
     }
-    height = std::min(height, room);
-    sections_ += Control(Key("REPEATREGION", parentKeys), name, parent, 0, top, width, height,
-                         Chance(0.5) ? "MULTIPAGE=TRUE\n" : "");
+    region.height = std::min(height, room);
+    sections_ += Control(Key("REPEATREGION", parentKeys), name, parent, 0, top, width,
+                         region.height, Chance(0.5) ? "MULTIPAGE=TRUE\n" : "");
     sections_ += "[" + name + "]\n" + keys;
     return region;
   }
@@ -312,8 +313,27 @@ TEST_F(RandomReports, EveryValueOnceInItsOwnSpotOrAMessageSaysWhatWasNot) {
     for (const std::string& rule : BrokenRules(report.Values(), printer_.Jobs[0], messages_.Texts())) {
       failures[rule].push_back(seed);
     }
+    if (only) {
+      std::cout << text;
+      for (const std::string& message : messages_.Texts()) std::cout << message << "\n";
+      for (size_t page = 0; page < engine::GetPages().size(); ++page) {
+        for (const auto& placed : *engine::GetPages()[page]) {
+          const platform::TRect& r = placed->rect;
+          std::cout << "laid " << page << " " << placed->entry->item->Name << " " << r.Left << ","
+                    << r.Top << "," << r.Right << "," << r.Bottom << "\n";
+        }
+      }
+      for (size_t page = 0; page < printer_.Jobs[0].pages.size(); ++page) {
+        for (const platform::CanvasCall& call : printer_.Jobs[0].pages[page].Calls) {
+          if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
+          const auto value = report.Values().find(call.text);
+          std::cout << "page " << page + 1 << " " << call.rect.Left / kDevicePerUnit << ","
+                    << call.rect.Top / kDevicePerUnit << " " << call.text << " record "
+                    << (value == report.Values().end() ? -1 : value->second.record) << "\n";
+        }
+      }
+    }
     zBxFreeReport();
-    if (only) std::cout << text;
   }
   std::ostringstream summary;
   for (const auto& [rule, seeds] : failures) {
