@@ -39,6 +39,9 @@ class InstanceListProgress {
   void Remeasure(bool allKinds, const Measure& measure);
   int64_t UnplacedRecordHeights() const { return recordHeights_; }
   size_t UnplacedRecordCount() const { return recordCount_; }
+  // What unplaced fixed and shape instances measured beyond their template
+  // heights: records they hold push what follows them down.
+  int64_t UnplacedContainerGrowth() const { return containerGrowth_; }
 
  private:
   bool IsPlacedRecord(size_t index) const;
@@ -54,7 +57,9 @@ class InstanceListProgress {
   std::vector<char> isTouched_;
   bool measured_ = false;
   std::vector<int32_t> heights_;
+  std::vector<int32_t> growths_;
   std::vector<char> counted_;
+  int64_t containerGrowth_ = 0;
   int64_t recordHeights_ = 0;
   size_t recordCount_ = 0;
 };

@@ -431,9 +431,10 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         PlaceChildrenOf(item, CurrentPage(), regionOrigin, childLift.lift, childLift.title);
         touch(i);
         const uint64_t breaksBefore = breaksAsked_;
-        int32_t ignoredGrowth = 0;
-        int32_t ignoredHeight = 0;
-        PlaceInstances(entry, regionOrigin, mayBreak, ignoredGrowth, ignoredHeight);
+        int32_t recordsGrowth = 0;
+        int32_t recordsHeight = 0;
+        PlaceInstances(entry, regionOrigin, mayBreak, recordsGrowth, recordsHeight);
+        growth += std::max(0, recordsGrowth - recordsHeight);
         if (breaksAsked_ == breaksBefore) {
           data.placed = true;
           break;
@@ -466,9 +467,10 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         PlaceChildrenOf(item, CurrentPage(), shapeOrigin, childLift.lift, childLift.title);
         touch(i);
         const uint64_t breaksBefore = breaksAsked_;
-        int32_t ignoredGrowth = 0;
-        int32_t ignoredHeight = 0;
-        PlaceInstances(entry, shapeOrigin, mayBreak, ignoredGrowth, ignoredHeight);
+        int32_t recordsGrowth = 0;
+        int32_t recordsHeight = 0;
+        PlaceInstances(entry, shapeOrigin, mayBreak, recordsGrowth, recordsHeight);
+        growth += std::max(0, recordsGrowth - recordsHeight);
         if (breaksAsked_ == breaksBefore) {
           entry.region->placed = true;
           break;
@@ -629,16 +631,23 @@ TRect PaginationRun::MeasureInstance(TInstancePair& entry) {
   if (instance.placed) return measured;
   InstanceListProgress* progress = ProgressOf(instance.children);
   if (progress != nullptr) progress->Remeasure(false, measure_);
-  if (progress == nullptr || progress->UnplacedRecordCount() == 0 ||
-      entry.item->ItemType != kRepeatRegion) {
+  const uint8_t kind = entry.item->ItemType;
+  const bool grows = kind == kRepeatRegion || kind == kFixedRegion || kind == kShapeRegion;
+  if (progress == nullptr || !grows ||
+      (progress->UnplacedRecordCount() == 0 && progress->UnplacedContainerGrowth() == 0)) {
     instance.rect = measured;
     return measured;
   }
   // Grown by its nested records, less the one template height of the nested
-  // region already in its own, less a title that the coming page leaves out.
-  int64_t bottom = int64_t{measured.Bottom} + progress->UnplacedRecordHeights() -
-                   RectHeight(GetItemRect(*instance.children.back()->item));
-  if (instance.titlePlaced && instance.titlePage != currentPage_ + 1) {
+  // region already in its own, and by what fixed and shape regions inside
+  // it grew (the records they hold push the rest down as well).
+  int64_t bottom = int64_t{measured.Bottom} + progress->UnplacedContainerGrowth();
+  if (progress->UnplacedRecordCount() > 0) {
+    bottom += progress->UnplacedRecordHeights() -
+              RectHeight(GetItemRect(*instance.children.back()->item));
+  }
+  // A repeat instance is less a title that the coming page leaves out.
+  if (kind == kRepeatRegion && instance.titlePlaced && instance.titlePage != currentPage_ + 1) {
     bottom -= instance.titleHeight;
   }
   measured.Bottom = SaturatedUnits(bottom);
