@@ -142,6 +142,27 @@ TEST_F(PageEndTest, RecordThatNeverPassesItsFirstPlaceStillFlows) {
   EXPECT_TRUE(messages.Texts().empty());
 }
 
+TEST_F(PageEndTest, RecordPlacedRegardlessLetsItsRowsFlowOn) {
+  // "Band" starts inside the first record's place on every page, so no
+  // record ever passes there; the second one is placed regardless on a
+  // fresh page, and its forty rows still flow onto the pages after it.
+  BuildOrders();
+  AddFixed(templates, "Band", "REPORT", {0, 10, 800, 30}, true);
+  AddOrder(3);
+  AddOrder(40);
+  Layout();
+  size_t lines = 0;
+  for (size_t page = 1; page <= PageCount(); ++page) {
+    for (const std::string& placed : Page(page)) {
+      if (!placed.starts_with("Line ")) continue;
+      ++lines;
+      EXPECT_LE(std::stoi(placed.substr(placed.rfind(' ') + 1)), 1050) << placed;
+    }
+  }
+  EXPECT_EQ(lines, 43u);
+  EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_F(LayoutTest, TopLevelRepeatRegionEndsTheLayoutWhenFullAndSaysWhy) {
   AddReportStyle(templates);
   rcDefItem& row = AddRepeat(templates, "Row", "REPORT", {0, 0, 800, 100}, true);
