@@ -211,6 +211,32 @@ std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder, Be
   return path;
 }
 
+std::string BenchLabelsTemplateText(int32_t count) {
+  TemplateWriter file;
+  file.Section("RSTYLES");
+  file.Key("RR0", "REPORTSTYLE");
+  file.Section("RR0");
+  file.Key("REPORTWIDTH", "8");
+  file.Key("REPORTHEIGHT", "10.5");
+  file.Key("PAPERWIDTH", "8.5");
+  file.Key("PAPERHEIGHT", "11");
+  file.Key("PLACELEFT", "0.5");
+  file.Key("PLACETOP", "0.5");
+  file.Section("STYLES");
+  file.Key("RS0", "LABELSTYLE");
+  file.Style(0, "DEFAULTSTYLE", 0, 0);
+  file.Section("REPORT");
+  for (int32_t i = 1; i <= count; ++i) file.Key(ControlKey(i), "LABEL");
+  constexpr int32_t kAcross = 8;
+  constexpr int32_t kDown = 60;
+  for (int32_t i = 1; i <= count; ++i) {
+    const int32_t cell = (i - 1) % (kAcross * kDown);
+    file.Label(i, "Label" + std::to_string(i), (cell % kAcross) * 95, (cell / kAcross) * 17, 90,
+               "REPORT", "L" + std::to_string(i), "DEFAULTSTYLE");
+  }
+  return file.Text();
+}
+
 int32_t ExpectedPages(int32_t records) {
   return records <= 0 ? 0 : (records + kRowsPerPage - 1) / kRowsPerPage;
 }
