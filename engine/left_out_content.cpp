@@ -1,6 +1,9 @@
 #include "engine/left_out_content.h"
 
+#include "engine/drawn_extent.h"
+
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace engine {
@@ -23,7 +26,11 @@ class LeftOutSearch {
     for (size_t page = 1; page < pages.size(); ++page) {
       for (const auto& item : *pages[page]) {
         if (item->ownedEntry) continue;
-        if (IsHostValue(*item) && !LiesWithin(item->rect, paper)) found_.beyondPaper = true;
+        if (!found_.beyondPaper && IsHostValue(*item)) {
+          // Judged by what is drawn: a short text in a wide box still shows.
+          const std::optional<platform::TRect> drawn = DrawnExtent(*item, {}, 100, 0, 0);
+          if (drawn && !LiesWithin(*drawn, paper)) found_.beyondPaper = true;
+        }
         placed_.push_back(item->entry);
       }
     }

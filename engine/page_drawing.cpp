@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/drawn_extent.h"
 #include "engine/engine_state.h"
 #include "engine/item_drawing.h"
 #include "engine/job_pictures.h"
@@ -160,8 +161,9 @@ void DrawPage(int32_t pageIndex) {
   DeviceTransform transform;
   int32_t resolutionX = 100;
   int32_t resolutionY = 100;
-  // The template's paper need not be the printer's: a value beyond the
-  // sheet the printer holds is lost, and is looked for until one is found.
+  // The template's paper need not be the printer's: whatever is drawn
+  // beyond the sheet the printer holds is lost, and is looked for until one
+  // such item is found.
   std::optional<platform::TRect> sheet;
   if (Printing()) {
     const TPrinterMetrics metrics = GetPrinterMetrics();
@@ -183,9 +185,13 @@ void DrawPage(int32_t pageIndex) {
                                    Counters().count, &names};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
-    if (sheet && IsHostValue(*placed) && !LiesWithin(DeviceRect(transform, placed->rect), *sheet)) {
-      call->hostDataOffSheet = true;
-      sheet.reset();
+    if (sheet) {
+      const std::optional<platform::TRect> drawn =
+          DrawnExtent(*placed, transform, resolutionY, Counters().number, Counters().count);
+      if (drawn && !LiesWithin(*drawn, *sheet)) {
+        call->hostDataOffSheet = true;
+        sheet.reset();
+      }
     }
     if (DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
   }

@@ -57,7 +57,18 @@ class RandomReport {
     }
     body_ = Container("Body", "REPORT", Chance(0.5) ? "FIXEDREGION" : "SHAPEREGION", 0,
                       Pick(0, 30), 800, Pick(850, 1000), 0, reportKeys);
-    return Styles(Chance(0.5) ? "10.0" : "10.5") + "[REPORT]\n" + reportKeys + sections_;
+    if (Chance(0.3)) {
+      // A footer and the page number, on A4 or Legal paper perhaps below
+      // the printer's Letter sheet.
+      const int top = Pick(950, 1250);
+      AddLabel("REPORT", 10, top, reportKeys);
+      sections_ += Control(Key("VARIABLE", reportKeys), "PageNo", "REPORT", 600, top, 100, 20,
+                           "VARTYPE=Page #\n");
+    }
+    const int paper = Pick(0, 5);
+    return Styles(Chance(0.5) ? "10.0" : "10.5", paper == 4 ? "8.27" : "8.5",
+                  paper == 4 ? "11.69" : paper == 5 ? "14" : "11.0") +
+           "[REPORT]\n" + reportKeys + sections_;
   }
 
   // Enters everything through the exports.
@@ -73,6 +84,7 @@ class RandomReport {
     bool repeat = false;
     int depth = 0;
     int height = 0;
+    int varLeft = 10;
     std::vector<Region> inner;  // the repeat region or container it holds
   };
 
@@ -102,7 +114,7 @@ class RandomReport {
                    std::string& parentKeys) {
     const std::string more = type == "FIXEDREGION" && Chance(0.3) ? "ABSOLUTE=TRUE\n" : "";
     sections_ += Control(Key(type, parentKeys), name, parent, left, top, width, height, more);
-    Region region{name, {}, 150, 20, false, depth, height, {}};
+    Region region{name, {}, 150, 20, false, depth, height, 10, {}};
     std::string keys;
     int y = 0;
     if (depth > 0 && Chance(0.35)) {
@@ -115,7 +127,10 @@ class RandomReport {
       y = titleHeight;
     }
     if (Chance(0.6)) {
-      region.variable = AddVariable(name, 10, y, keys);
+      // Now and then near the paper's right edge, where a short text still
+      // shows whole and a long one does not.
+      region.varLeft = Chance(0.2) ? Pick(600, 720) : 10;
+      region.variable = AddVariable(name, region.varLeft, y, keys);
       if (Chance(0.3)) AddLabel(name, 420, y, keys);
       y += 20 + Pick(0, 10);
     }
@@ -138,7 +153,7 @@ class RandomReport {
   // (or a container of records) below it.
   Region Repeat(const std::string& name, const std::string& parent, int top, int width, int room,
                 int depth, std::string& parentKeys) {
-    Region region{name, {}, 150, 20, true, depth, 0, {}};
+    Region region{name, {}, 150, 20, true, depth, 0, 10, {}};
     std::string keys;
     region.variable = AddVariable(name, 10 + 10 * depth, 0, keys);
     int height = 20 + Pick(0, 30);
@@ -171,7 +186,8 @@ class RandomReport {
 
   void SetValue(const Region& region) {
     if (region.variable.empty()) return;
-    const std::string text = "v" + std::to_string(values_.size() + 1);
+    std::string text = "v" + std::to_string(values_.size() + 1);
+    if (region.varLeft > 10 && Chance(0.2)) text += "-" + std::string(45, 'x');
     values_[text] = {records_, region.varWidth, region.varHeight};
     ++valuesSet_;
     zBxSetVariable(region.variable.c_str(), text.c_str());
@@ -232,9 +248,7 @@ std::vector<std::string> BrokenRules(const std::map<std::string, Value>& values,
   for (size_t page = 0; page < job.pages.size(); ++page) {
     for (const platform::CanvasCall& call : job.pages[page].Calls) {
       if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
-      const bool nearEdge = call.rect.Left < 0 || call.rect.Top < 0 || call.rect.Left > 4000 ||
-                            call.rect.Top > 6200;
-      if (nearEdge && !OnSheet(call)) offSheet = true;
+      if (!OnSheet(call)) offSheet = true;
       const auto value = values.find(call.text);
       if (value == values.end()) continue;
       ++drawnCount[call.text];
