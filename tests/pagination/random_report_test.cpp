@@ -231,10 +231,16 @@ bool Overlap(const platform::TRect& a, const platform::TRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
 
+// A text as far as its characters reach; a line, frame or shape its points.
 bool OnSheet(const platform::CanvasCall& call) {
-  const platform::TPoint size = platform::DrawnTextSize(call.font, call.text, 600);
-  return call.rect.Left >= kSheet.Left && call.rect.Top >= kSheet.Top &&
-         call.rect.Left + size.X <= kSheet.Right && call.rect.Top + size.Y <= kSheet.Bottom;
+  platform::TRect drawn = call.rect;
+  if (call.kind == platform::CanvasCall::Kind::TextOut) {
+    const platform::TPoint size = platform::DrawnTextSize(call.font, call.text, 600);
+    drawn.Right += size.X;
+    drawn.Bottom += size.Y;
+  }
+  return drawn.Left >= kSheet.Left && drawn.Top >= kSheet.Top && drawn.Right <= kSheet.Right &&
+         drawn.Bottom <= kSheet.Bottom;
 }
 
 // The rules one printed report broke, by name.
@@ -247,8 +253,8 @@ std::vector<std::string> BrokenRules(const std::map<std::string, Value>& values,
   std::vector<std::vector<Drawn>> pages(job.pages.size());
   for (size_t page = 0; page < job.pages.size(); ++page) {
     for (const platform::CanvasCall& call : job.pages[page].Calls) {
-      if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
       if (!OnSheet(call)) offSheet = true;
+      if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
       const auto value = values.find(call.text);
       if (value == values.end()) continue;
       ++drawnCount[call.text];
