@@ -3,6 +3,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/left_out_content.h"
 #include "engine/variable_text.h"
 #include "platform/drawing/drawn_text_size.h"
 
@@ -11,12 +12,36 @@ namespace {
 
 using platform::TRect;
 
-TRect TextExtent(const DeviceTransform& transform, const platform::TPoint& corner,
-                 const rcStyle* style, const std::string& text, int32_t pixelsPerInch) {
-  const platform::TPoint at = DevicePoint(transform, corner);
-  const platform::TPoint size =
-      platform::DrawnTextSize(style ? style->Font : platform::TFont{}, text, pixelsPerInch);
+// A label's or variable's text: where it starts, in which style.
+struct DrawnText {
+  platform::TPoint corner;
+  const rcStyle* style = nullptr;
+  std::string text;
+};
+
+std::optional<DrawnText> TextOf(const TPlacedItem& placed, int32_t pageNumber,
+                                int32_t pageCount) {
+  const rcDefItem& item = *placed.entry->item;
+  if (const auto* label = std::get_if<rcLabel>(&item.Data); label && item.ItemType == kLabel) {
+    return DrawnText{{placed.rect.Left, placed.rect.Top}, label->Style, label->Text};
+  }
+  const auto* variable = std::get_if<rcVariable>(&item.Data);
+  if (variable == nullptr || item.ItemType != kVariable) return std::nullopt;
+  const rcVariableData* data = placed.entry->value.get();
+  std::optional<std::string> text = VariableText(*variable, data, pageNumber, pageCount);
+  if (!text) return DrawnText{placed.origin, nullptr, {}};
+  const rcStyle* style = data && data->highlighted ? variable->HighlightStyle : variable->Style;
+  return DrawnText{placed.origin, style, std::move(*text)};
+}
+
+TRect TextRect(const DeviceTransform& transform, const DrawnText& drawn, platform::TPoint size) {
+  const platform::TPoint at = DevicePoint(transform, drawn.corner);
   return {at.X, at.Y, at.X + size.X, at.Y + size.Y};
+}
+
+const platform::TFont& FontOf(const DrawnText& drawn) {
+  static const platform::TFont kCanvasFont;
+  return drawn.style ? drawn.style->Font : kCanvasFont;
 }
 
 std::optional<TRect> BorderExtent(const DeviceTransform& transform, const TRect& rect,
@@ -30,18 +55,16 @@ std::optional<TRect> BorderExtent(const DeviceTransform& transform, const TRect&
 std::optional<TRect> DrawnExtent(const TPlacedItem& placed, const DeviceTransform& transform,
                                  int32_t pixelsPerInch, int32_t pageNumber, int32_t pageCount) {
   if (!placed.entry || !placed.entry->item) return std::nullopt;
+  if (const std::optional<DrawnText> drawn = TextOf(placed, pageNumber, pageCount)) {
+    if (drawn->text.empty()) return std::nullopt;
+    return TextRect(transform, *drawn,
+                    platform::DrawnTextSize(FontOf(*drawn), drawn->text, pixelsPerInch));
+  }
   const rcDefItem& item = *placed.entry->item;
   switch (item.ItemType) {
     case kReportStyle:
       if (const auto* report = std::get_if<rcReport>(&item.Data)) {
         return BorderExtent(transform, placed.rect, report->BorderSides);
-      }
-      break;
-    case kLabel:
-      if (const auto* label = std::get_if<rcLabel>(&item.Data)) {
-        if (label->Text.empty()) return std::nullopt;
-        return TextExtent(transform, {placed.rect.Left, placed.rect.Top}, label->Style,
-                          label->Text, pixelsPerInch);
       }
       break;
     case kFixedRegion:
@@ -55,17 +78,6 @@ std::optional<TRect> DrawnExtent(const TPlacedItem& placed, const DeviceTransfor
         return BorderExtent(transform, placed.rect, title->BorderSides);
       }
       break;
-    case kVariable:
-      if (const auto* variable = std::get_if<rcVariable>(&item.Data)) {
-        const rcVariableData* data = placed.entry->value.get();
-        const std::optional<std::string> text =
-            VariableText(*variable, data, pageNumber, pageCount);
-        if (!text || text->empty()) return std::nullopt;
-        const rcStyle* style =
-            data && data->highlighted ? variable->HighlightStyle : variable->Style;
-        return TextExtent(transform, placed.origin, style, *text, pixelsPerInch);
-      }
-      break;
     case kImageRegion:
     case kShapeRegion:
     case kRichTextRegion:
@@ -74,6 +86,25 @@ std::optional<TRect> DrawnExtent(const TPlacedItem& placed, const DeviceTransfor
       break;
   }
   return std::nullopt;
+}
+
+bool DrawnWithin(const TPlacedItem& placed, const DeviceTransform& transform,
+                 int32_t pixelsPerInch, int32_t pageNumber, int32_t pageCount,
+                 const platform::TRect& area) {
+  if (!placed.entry || !placed.entry->item) return true;
+  if (const std::optional<DrawnText> drawn = TextOf(placed, pageNumber, pageCount)) {
+    if (drawn->text.empty()) return true;
+    // Most texts lie well inside: no need to lay them out to know.
+    const platform::TPoint bound =
+        platform::DrawnTextBound(FontOf(*drawn), drawn->text.size(), pixelsPerInch);
+    if (LiesWithin(TextRect(transform, *drawn, bound), area)) return true;
+    return LiesWithin(TextRect(transform, *drawn,
+                               platform::DrawnTextSize(FontOf(*drawn), drawn->text, pixelsPerInch)),
+                      area);
+  }
+  const std::optional<TRect> extent =
+      DrawnExtent(placed, transform, pixelsPerInch, pageNumber, pageCount);
+  return !extent || LiesWithin(*extent, area);
 }
 
 }  // namespace engine

@@ -20,4 +20,10 @@ std::optional<platform::TRect> DrawnExtent(const TPlacedItem& placed,
                                            int32_t pixelsPerInch, int32_t pageNumber,
                                            int32_t pageCount);
 
+// Whether all of it lies inside the area (in the same device pixels); true
+// when it draws nothing.
+bool DrawnWithin(const TPlacedItem& placed, const DeviceTransform& transform,
+                 int32_t pixelsPerInch, int32_t pageNumber, int32_t pageCount,
+                 const platform::TRect& area);
+
 }  // namespace engine

@@ -3,7 +3,6 @@
 #include "engine/drawn_extent.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace engine {
@@ -28,8 +27,7 @@ class LeftOutSearch {
         if (item->ownedEntry) continue;
         if (!found_.beyondPaper && IsHostValue(*item)) {
           // Judged by what is drawn: a short text in a wide box still shows.
-          const std::optional<platform::TRect> drawn = DrawnExtent(*item, {}, 100, 0, 0);
-          if (drawn && !LiesWithin(*drawn, paper)) found_.beyondPaper = true;
+          if (!DrawnWithin(*item, {}, 100, 0, 0, paper)) found_.beyondPaper = true;
         }
         placed_.push_back(item->entry);
       }

@@ -185,13 +185,10 @@ void DrawPage(int32_t pageIndex) {
                                    Counters().count, &names};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
-    if (sheet) {
-      const std::optional<platform::TRect> drawn =
-          DrawnExtent(*placed, transform, resolutionY, Counters().number, Counters().count);
-      if (drawn && !LiesWithin(*drawn, *sheet)) {
-        call->hostDataOffSheet = true;
-        sheet.reset();
-      }
+    if (sheet &&
+        !DrawnWithin(*placed, transform, resolutionY, Counters().number, Counters().count, *sheet)) {
+      call->hostDataOffSheet = true;
+      sheet.reset();
     }
     if (DrawPlacedItem(context, *placed) == ItemResult::EndPage) break;
   }

@@ -14,4 +14,8 @@ namespace platform {
 // load fonts, gives (0, 0).
 TPoint DrawnTextSize(const TFont& font, const std::string& ansiText, int32_t pixelsPerInch);
 
+// At least as large as DrawnTextSize of any text of that many characters,
+// found without laying the text out: enough to tell most texts lie inside.
+TPoint DrawnTextBound(const TFont& font, size_t characters, int32_t pixelsPerInch);
+
 }  // namespace platform
