@@ -134,6 +134,9 @@ class PaginationRun {
   void PlaceChildrenOf(rcDefItem& region, TPage& target, TPoint origin, int32_t lift,
                        const TRect& title);
   ChildLift LiftFor(const TRegionInstance& instance) const;
+  // Where a fixed or shape region entered in a list with this title lies.
+  static TPoint RegionOrigin(const rcDefItem& region, TPoint origin, const TRect& title,
+                             int32_t lift);
   InstanceListProgress* ProgressOf(InstanceList& list);
   bool MustPlaceRegardless();
   bool NoPageHolds(const TInstancePair& entry, TPoint origin, const TRect& title,
@@ -333,6 +336,20 @@ bool PaginationRun::PlaceParentTitle(InstanceList& list, TPoint origin, bool pla
   return true;
 }
 
+TPoint PaginationRun::RegionOrigin(const rcDefItem& region, TPoint origin, const TRect& title,
+                                   int32_t lift) {
+  const TRect itemRect = GetItemRect(region);
+  if (region.ItemType == kShapeRegion) {
+    // A shape below the title moves down by it; an ABSOLUTE fixed region up.
+    TRect shape = ShiftedRect(itemRect, origin.X, origin.Y);
+    if (LiesBelow(title, shape)) shape = ShiftedRect(shape, 0, lift);
+    return {shape.Left, shape.Top};
+  }
+  const int32_t applied = (RegionFlag(region) && LiesBelow(title, itemRect)) ? lift : 0;
+  const TRect at = ShiftedRect(itemRect, origin.X, int64_t{origin.Y} - applied);
+  return {at.Left, at.Top};
+}
+
 ChildLift PaginationRun::LiftFor(const TRegionInstance& instance) const {
   if (instance.titlePage != currentPage_ && instance.titlePlaced) {
     return {instance.titleHeight, instance.titleRect};
@@ -418,15 +435,16 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         break;
       }
 
-      case kFixedRegion: {
+      case kFixedRegion:
+      case kShapeRegion: {
+        // Records in a shape flow as those in a fixed region do: the region
+        // is placed once all it holds is, and the top level goes on with it
+        // on a new page.
         if (!entry.region) break;
         repeatStop_ = false;
         TRegionInstance& data = *entry.region;
         if (!topLevel && data.placed) break;
-        const TRect itemRect = GetItemRect(item);
-        const int32_t lift = (RegionFlag(item) && LiesBelow(title, itemRect)) ? liftBy : 0;
-        const TRect at = ShiftedRect(itemRect, position.X, int64_t{position.Y} - lift);
-        const TPoint regionOrigin{at.Left, at.Top};
+        const TPoint regionOrigin = RegionOrigin(item, position, title, liftBy);
         const ChildLift childLift = LiftFor(data);
         PlaceChildrenOf(item, CurrentPage(), regionOrigin, childLift.lift, childLift.title);
         touch(i);
@@ -442,40 +460,6 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         if (!topLevel || !pageBreakRequest_) break;
         // The top level answers the break: a new page, and the same entry
         // again, stepping over what is placed.
-        if (!NewPage(true)) return;
-        pageBreakRequest_ = false;
-        mayBreak = true;
-        first = true;
-        if (owning.titlePage != 0 && owning.titlePage != currentPage_ && owning.titlePlaced) {
-          liftBy = owning.titleHeight;
-        }
-        title = owning.titleRect;
-        continue;
-      }
-
-      case kShapeRegion: {
-        // Records in a shape flow as those in a fixed region do: the shape
-        // is placed once all it holds is, and the top level goes on with it
-        // on a new page.
-        if (!entry.region) break;
-        repeatStop_ = false;
-        if (!topLevel && entry.region->placed) break;
-        TRect shape = ShiftedRect(GetItemRect(item), position.X, position.Y);
-        if (LiesBelow(title, shape)) shape = ShiftedRect(shape, 0, liftBy);
-        const TPoint shapeOrigin{shape.Left, shape.Top};
-        const ChildLift childLift = LiftFor(*entry.region);
-        PlaceChildrenOf(item, CurrentPage(), shapeOrigin, childLift.lift, childLift.title);
-        touch(i);
-        const uint64_t breaksBefore = breaksAsked_;
-        int32_t recordsGrowth = 0;
-        int32_t recordsHeight = 0;
-        PlaceInstances(entry, shapeOrigin, mayBreak, recordsGrowth, recordsHeight);
-        growth += std::max(0, recordsGrowth - recordsHeight);
-        if (breaksAsked_ == breaksBefore) {
-          entry.region->placed = true;
-          break;
-        }
-        if (!topLevel || !pageBreakRequest_) break;
         if (!NewPage(true)) return;
         pageBreakRequest_ = false;
         mayBreak = true;
