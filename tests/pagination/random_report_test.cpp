@@ -12,6 +12,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -221,12 +222,6 @@ class RandomReport {
   int valuesSet_ = 0;
 };
 
-struct Drawn {
-  std::string text;
-  int page = 0;
-  platform::TRect spot;
-};
-
 bool Overlap(const platform::TRect& a, const platform::TRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
 }
@@ -244,50 +239,33 @@ bool OnSheet(const platform::CanvasCall& call) {
 }
 
 // The rules one printed report broke, by name.
-std::vector<std::string> BrokenRules(const std::map<std::string, Value>& values,
-                                     const platform::RecordingPrinter::Job& job,
-                                     const std::vector<std::string>& messages) {
-  std::vector<std::string> broken;
+std::set<std::string> BrokenRules(const std::map<std::string, Value>& values,
+                                  const platform::RecordingPrinter::Job& job,
+                                  const std::vector<std::string>& messages) {
+  std::set<std::string> broken;
   std::map<std::string, int> drawnCount;
   bool offSheet = false;
-  std::vector<std::vector<Drawn>> pages(job.pages.size());
-  for (size_t page = 0; page < job.pages.size(); ++page) {
-    for (const platform::CanvasCall& call : job.pages[page].Calls) {
+  for (const platform::RecordingCanvas& page : job.pages) {
+    // Each value's spot: its box at the place it was drawn.
+    std::vector<std::pair<int, platform::TRect>> spots;
+    for (const platform::CanvasCall& call : page.Calls) {
       if (!OnSheet(call)) offSheet = true;
-      if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
       const auto value = values.find(call.text);
-      if (value == values.end()) continue;
-      ++drawnCount[call.text];
+      if (call.kind != platform::CanvasCall::Kind::TextOut || value == values.end()) continue;
+      if (++drawnCount[call.text] > 1) broken.insert("drawn twice");
       const int x = call.rect.Left, y = call.rect.Top;
-      pages[page].push_back({call.text, static_cast<int>(page),
-                             {x, y, x + value->second.width * kDevicePerUnit,
-                              y + value->second.height * kDevicePerUnit}});
-    }
-  }
-  bool missing = false;
-  for (const auto& [text, value] : values) {
-    const int count = drawnCount[text];
-    if (count > 1 && std::find(broken.begin(), broken.end(), "drawn twice") == broken.end()) {
-      broken.push_back("drawn twice");
-    }
-    if (count == 0) missing = true;
-  }
-  for (const std::vector<Drawn>& page : pages) {
-    bool shared = false;
-    for (size_t i = 0; i < page.size() && !shared; ++i) {
-      for (size_t k = i + 1; k < page.size() && !shared; ++k) {
-        shared = values.at(page[i].text).record != values.at(page[k].text).record &&
-                 Overlap(page[i].spot, page[k].spot);
+      const platform::TRect spot{x, y, x + value->second.width * kDevicePerUnit,
+                                 y + value->second.height * kDevicePerUnit};
+      for (const auto& [record, other] : spots) {
+        if (record != value->second.record && Overlap(spot, other)) broken.insert("records share a spot");
       }
-    }
-    if (shared) {
-      broken.push_back("records share a spot");
-      break;
+      spots.emplace_back(value->second.record, spot);
     }
   }
-  if (missing && messages.empty()) broken.push_back("lost without a message");
-  if (offSheet && messages.empty()) broken.push_back("beyond the sheet without a message");
-  if (!missing && !offSheet && !messages.empty()) broken.push_back("message with nothing lost");
+  const bool missing = drawnCount.size() < values.size();
+  if (missing && messages.empty()) broken.insert("lost without a message");
+  if (offSheet && messages.empty()) broken.insert("beyond the sheet without a message");
+  if (!missing && !offSheet && !messages.empty()) broken.insert("message with nothing lost");
   return broken;
 }
 
@@ -339,17 +317,8 @@ TEST_F(RandomReports, EveryValueOnceInItsOwnSpotOrAMessageSaysWhatWasNot) {
       for (size_t page = 0; page < engine::GetPages().size(); ++page) {
         for (const auto& placed : *engine::GetPages()[page]) {
           const platform::TRect& r = placed->rect;
-          std::cout << "laid " << page << " " << placed->entry->item->Name << " " << r.Left << ","
+          std::cout << "page " << page << " " << placed->entry->item->Name << " " << r.Left << ","
                     << r.Top << "," << r.Right << "," << r.Bottom << "\n";
-        }
-      }
-      for (size_t page = 0; page < printer_.Jobs[0].pages.size(); ++page) {
-        for (const platform::CanvasCall& call : printer_.Jobs[0].pages[page].Calls) {
-          if (call.kind != platform::CanvasCall::Kind::TextOut) continue;
-          const auto value = report.Values().find(call.text);
-          std::cout << "page " << page + 1 << " " << call.rect.Left / kDevicePerUnit << ","
-                    << call.rect.Top / kDevicePerUnit << " " << call.text << " record "
-                    << (value == report.Values().end() ? -1 : value->second.record) << "\n";
         }
       }
     }
