@@ -168,9 +168,7 @@ class PaginationRun {
   // placed all it holds.
   uint64_t breaksAsked_ = 0;
   bool repeatStop_ = false;
-  // A value is printed once: a region walked again on a later page, to go on
-  // with its records, does not place its values again.
-  std::unordered_set<const TInstancePair*> placedValues_;
+
   // A record that breaks on a page opened by a break, before any record was
   // placed whole there, would break again on every page that follows.
   bool pageOpenedByBreak_ = false;
@@ -429,7 +427,13 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
       case kRichTextRegion: {
         if (!entry.value) break;
         repeatStop_ = false;
-        if (!placedValues_.insert(&entry).second) break;
+        // A value is printed once: a region walked again on a later page, to
+        // go on with its records, does not place its values again. A list of
+        // values alone is walked once, its record being done after it.
+        if (progress != nullptr) {
+          if (progress->ValuePlaced(i)) break;
+          progress->PassValue(i);
+        }
         const TRect itemRect = GetItemRect(item);
         PlaceEntry(entry, position, LiesBelow(title, itemRect) ? liftBy : 0);
         break;
