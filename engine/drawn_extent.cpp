@@ -3,6 +3,7 @@
 #include <string>
 #include <variant>
 
+#include "engine/layout_geometry.h"
 #include "engine/left_out_content.h"
 #include "engine/variable_text.h"
 #include "platform/drawing/drawn_text_size.h"
@@ -36,7 +37,7 @@ std::optional<DrawnText> TextOf(const TPlacedItem& placed, int32_t pageNumber,
 
 TRect TextRect(const DeviceTransform& transform, const DrawnText& drawn, platform::TPoint size) {
   const platform::TPoint at = DevicePoint(transform, drawn.corner);
-  return {at.X, at.Y, at.X + size.X, at.Y + size.Y};
+  return {at.X, at.Y, SaturatedUnits(int64_t{at.X} + size.X), SaturatedUnits(int64_t{at.Y} + size.Y)};
 }
 
 const platform::TFont& FontOf(const DrawnText& drawn) {
