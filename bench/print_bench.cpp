@@ -3,9 +3,10 @@
 // without arguments for the table; a child runs with --records N. With
 // --pictures logo-and-photo every page also draws the sample's logo and
 // photo (default: one page and 1,000 pages); with --pictures bitmaps one
-// page draws six BMP files. With --labels the reports are of labels placed
-// directly on the report instead (default: 10,000 and 99,990, the most a
-// template holds), timed per label.
+// page draws six BMP files; with --pictures large-photo each of 67 pages a
+// 6000 x 4000 JPEG. With --labels the reports are of labels placed directly
+// on the report instead (default: 10,000 and 99,990, the most a template
+// holds), timed per label.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -34,6 +35,8 @@ namespace {
 // One page, then the three report sizes the targets are stated for.
 const std::vector<int> kDefaultSizes = {50, 1000, 10000, 100000};
 const std::vector<int> kDefaultLogoAndPhotoSizes = {50, 50000};
+// 67 pages.
+const std::vector<int> kDefaultLargePhotoSizes = {3350};
 const std::vector<int> kDefaultLabelCounts = {10000, 99990};
 constexpr int kDefaultRuns = 3;
 
@@ -43,13 +46,18 @@ constexpr double kPeakLimitMB = 200;        // 100,000 records
 constexpr double kPageSizeLimitKB = 20;     // one text-only page
 
 const char* PicturesWord(bench::BenchPictures pictures) {
-  return pictures == bench::BenchPictures::PageOfBitmaps ? "bitmaps" : "logo-and-photo";
+  switch (pictures) {
+    case bench::BenchPictures::PageOfBitmaps: return "bitmaps";
+    case bench::BenchPictures::LargePhoto: return "large-photo";
+    default: return "logo-and-photo";
+  }
 }
 
 bench::BenchPictures PicturesNamed(const std::string& word) {
   if (word == "logo-and-photo") return bench::BenchPictures::LogoAndPhoto;
   if (word == "bitmaps") return bench::BenchPictures::PageOfBitmaps;
-  throw std::invalid_argument("--pictures wants logo-and-photo or bitmaps, not \"" + word + "\"");
+  if (word == "large-photo") return bench::BenchPictures::LargePhoto;
+  throw std::invalid_argument("--pictures wants logo-and-photo, bitmaps or large-photo, not \"" + word + "\"");
 }
 
 double Megabytes(double kilobytes) { return kilobytes * 1024 / 1e6; }
@@ -204,6 +212,9 @@ int RunAll(const std::vector<int>& sizes, int runs, bench::BenchPictures picture
     std::cout << "With six BMP files on every page: two 640 x 480 photographs, two 640 x 480 "
                  "screenshots, two logos.\n";
   }
+  if (pictures == bench::BenchPictures::LargePhoto) {
+    std::cout << "With a 6000 x 4000 JPEG photograph on every page.\n";
+  }
   std::cout << "Print to PDF: fill = host calls, layout = RunLayout, draw = zBxPrintReport, "
                "total = all three on the wall clock, cpu = the same on the process's CPU clock "
                "(median of "
@@ -296,12 +307,14 @@ int main(int argc, char** argv) {
     if (sizes.empty()) {
       sizes = pictures == bench::BenchPictures::None           ? kDefaultSizes
               : pictures == bench::BenchPictures::LogoAndPhoto ? kDefaultLogoAndPhotoSizes
+              : pictures == bench::BenchPictures::LargePhoto   ? kDefaultLargePhotoSizes
                                                                : std::vector<int>{50};
     }
     return RunAll(sizes, runs, pictures);
   } catch (const std::exception& error) {
     std::cerr << "tessel_print_bench: " << error.what() << "\n"
-              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps | --labels] [--size COUNT]... "
+              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps|large-photo | --labels] "
+                 "[--size COUNT]... "
                  "[--runs N]\n";
     return 2;
   }

@@ -182,7 +182,7 @@ void DrawPage(int32_t pageIndex) {
   const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
                                    pictures,    call ? &call->hiddenRichText : nullptr,
                                    resolutionX, resolutionY, Counters().number,
-                                   Counters().count, &names};
+                                   Counters().count, pageIndex == 0, &names};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
     if (sheet &&
