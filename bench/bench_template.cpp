@@ -60,6 +60,26 @@ class TemplateWriter {
     Key("PARENT", parent);
   }
 
+  // Letter paper, a report of 8 by 10.5 inches half an inch in, no border.
+  void ReportStyle() {
+    Section("RSTYLES");
+    Key("RR0", "REPORTSTYLE");
+    Section("RR0");
+    Key("REPORTWIDTH", "8");
+    Key("REPORTHEIGHT", "10.5");
+    Key("PAPERWIDTH", "8.5");
+    Key("PAPERHEIGHT", "11");
+    Key("PLACELEFT", "0.5");
+    Key("PLACETOP", "0.5");
+    Key("ORIENTATION", 0);
+    Key("BORDERSTYLE", 0);
+    Key("BORDERTHICKNESS", 1);
+    Key("BORDERCOLOR", 0);
+    Key("BORDERLINETYPE", 0);
+    Key("IMAGEFILELOCATION", "");
+    Key("RTFFILELOCATION", "");
+  }
+
   void Style(int32_t index, const std::string& name, int32_t bits, int32_t color) {
     Section("RS" + std::to_string(index));
     Key("STYLENAME", name);
@@ -105,22 +125,7 @@ class TemplateWriter {
 
 std::string BenchTemplateText(BenchPictures pictures) {
   TemplateWriter file;
-  file.Section("RSTYLES");
-  file.Key("RR0", "REPORTSTYLE");
-  file.Section("RR0");
-  file.Key("REPORTWIDTH", "8");
-  file.Key("REPORTHEIGHT", "10.5");
-  file.Key("PAPERWIDTH", "8.5");
-  file.Key("PAPERHEIGHT", "11");
-  file.Key("PLACELEFT", "0.5");
-  file.Key("PLACETOP", "0.5");
-  file.Key("ORIENTATION", 0);
-  file.Key("BORDERSTYLE", 0);
-  file.Key("BORDERTHICKNESS", 1);
-  file.Key("BORDERCOLOR", 0);
-  file.Key("BORDERLINETYPE", 0);
-  file.Key("IMAGEFILELOCATION", "");
-  file.Key("RTFFILELOCATION", "");
+  file.ReportStyle();
 
   file.Section("STYLES");
   file.Key("RS0", "LABELSTYLE");
@@ -209,6 +214,24 @@ std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder, Be
   if (!out) throw std::runtime_error("cannot write " + path.string());
   WriteBenchPictures(folder, pictures);
   return path;
+}
+
+std::string BenchLabelsTemplateText(int32_t count) {
+  TemplateWriter file;
+  file.ReportStyle();
+  file.Section("STYLES");
+  file.Key("RS0", "LABELSTYLE");
+  file.Style(0, "DEFAULTSTYLE", 0, 0);
+  file.Section("REPORT");
+  for (int32_t i = 1; i <= count; ++i) file.Key(ControlKey(i), "LABEL");
+  constexpr int32_t kAcross = 8;
+  constexpr int32_t kDown = 60;
+  for (int32_t i = 1; i <= count; ++i) {
+    const int32_t cell = (i - 1) % (kAcross * kDown);
+    file.Label(i, "Label" + std::to_string(i), (cell % kAcross) * 95, (cell / kAcross) * 17, 90,
+               "REPORT", "L" + std::to_string(i), "DEFAULTSTYLE");
+  }
+  return file.Text();
 }
 
 int32_t ExpectedPages(int32_t records) {

@@ -26,6 +26,10 @@ std::string BenchTemplateText(BenchPictures pictures = BenchPictures::None);
 std::filesystem::path WriteBenchTemplate(const std::filesystem::path& folder,
                                          BenchPictures pictures = BenchPictures::None);
 
+// A report of count labels placed directly on it and no host data, in rows
+// across the page: what the template alone costs to lay out and print.
+std::string BenchLabelsTemplateText(int32_t count);
+
 // Pages a run of that many records lays out to.
 int32_t ExpectedPages(int32_t records);
 

@@ -4,7 +4,9 @@
 // --pictures logo-and-photo every page also draws the sample's logo and
 // photo (default: one page and 1,000 pages); with --pictures bitmaps one
 // page draws six BMP files; with --pictures large-photo each of 67 pages a
-// 6000 x 4000 JPEG.
+// 6000 x 4000 JPEG. With --labels the reports are of labels placed directly
+// on the report instead (default: 10,000 and 99,990, the most a template
+// holds), timed per label.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +37,7 @@ const std::vector<int> kDefaultSizes = {50, 1000, 10000, 100000};
 const std::vector<int> kDefaultLogoAndPhotoSizes = {50, 50000};
 // 67 pages.
 const std::vector<int> kDefaultLargePhotoSizes = {3350};
+const std::vector<int> kDefaultLabelCounts = {10000, 99990};
 constexpr int kDefaultRuns = 3;
 
 constexpr double kEndToEndLimitMs = 1000;   // 10,000 records
@@ -96,19 +99,49 @@ int RunOneSize(int records, bench::BenchPictures pictures) {
   return 0;
 }
 
+// The labels' report: loaded, laid out and printed, without host data.
+int RunOneLabelCount(int labels) {
+  bench::BenchSession session;
+  const std::filesystem::path path = session.TemplatePath().parent_path() / "labels.qnf";
+  std::ofstream(path, std::ios::binary) << bench::BenchLabelsTemplateText(labels);
+  bench::Stopwatch clock;
+  zBxCreateReport(path.c_str());
+  const double fillMs = clock.Milliseconds();
+  clock.Restart();
+  engine::RunLayout();
+  const double layoutMs = clock.Milliseconds();
+  clock.Restart();
+  zBxPrintReport();
+  const double drawMs = clock.Milliseconds();
+  zBxFreeReport();
+  for (const std::string& message : session.Messages()) std::cerr << message << "\n";
+  bench::Measurement measured;
+  measured.Set("records", labels);
+  measured.Set("pages", static_cast<double>(engine::GetPages().size()) - 1);
+  measured.Set("fill_ms", fillMs);
+  measured.Set("layout_ms", layoutMs);
+  measured.Set("draw_ms", drawMs);
+  measured.Set("peak_kb", static_cast<double>(bench::PeakResidentKilobytes()));
+  measured.Set("messages", static_cast<double>(session.Messages().size()));
+  std::cout << measured.Line() << std::endl;
+  return 0;
+}
+
 double TotalMs(const bench::Measurement& m) {
   return m.Get("fill_ms") + m.Get("layout_ms") + m.Get("draw_ms");
 }
 
 // Runs one size several times, each in a fresh process, and keeps the run
 // of median total time. Peak memory is the highest any run reached.
-bench::Measurement MeasureSize(int records, int runs, bench::BenchPictures pictures) {
+bench::Measurement MeasureSize(int records, int runs, bench::BenchPictures pictures,
+                               bool labels = false) {
   bench::ScratchFolder logs("tessel-bench-log");
   const std::filesystem::path log = logs.Path() / "child.log";
   std::vector<bench::Measurement> results;
   double peak = 0;
   for (int run = 0; run < runs; ++run) {
-    std::vector<std::string> arguments = {bench::OwnExecutable().string(), "--records",
+    std::vector<std::string> arguments = {bench::OwnExecutable().string(),
+                                          labels ? "--label-count" : "--records",
                                           std::to_string(records)};
     if (pictures != bench::BenchPictures::None) {
       arguments.push_back("--pictures");
@@ -207,6 +240,23 @@ int RunAll(const std::vector<int>& sizes, int runs, bench::BenchPictures picture
   return 0;
 }
 
+// Load (zBxCreateReport), layout and drawing of the labels' reports, and
+// the time per label of the three together, which should not grow with the
+// number of labels.
+int RunLabels(const std::vector<int>& counts, int runs) {
+  std::cout << "Labels placed directly on the report, printed to PDF (median of " << runs
+            << " runs, one process each)\n\n";
+  bench::ResultTable table({"labels", "load ms", "layout ms", "draw ms", "total ms", "us/label"});
+  for (int labels : counts) {
+    const bench::Measurement m = MeasureSize(labels, runs, bench::BenchPictures::None, true);
+    table.AddRow({std::to_string(labels), bench::Fixed(m.Get("fill_ms"), 1),
+                  bench::Fixed(m.Get("layout_ms"), 1), bench::Fixed(m.Get("draw_ms"), 1),
+                  bench::Fixed(TotalMs(m), 1), bench::Fixed(TotalMs(m) * 1000 / labels, 1)});
+  }
+  std::cout << table.Text();
+  return 0;
+}
+
 int PositiveNumber(const char* text, const char* option) {
   char* end = nullptr;
   const long value = std::strtol(text, &end, 10);
@@ -224,9 +274,15 @@ int main(int argc, char** argv) {
     std::vector<int> sizes;
     int runs = kDefaultRuns;
     int childRecords = 0;
+    int childLabels = 0;
+    bool labels = false;
     bench::BenchPictures pictures = bench::BenchPictures::None;
     for (int i = 1; i < argc; ++i) {
       const std::string option = argv[i];
+      if (option == "--labels") {
+        labels = true;
+        continue;
+      }
       if (i + 1 >= argc) throw std::invalid_argument(option + " wants a value");
       if (option == "--pictures") {
         pictures = PicturesNamed(argv[++i]);
@@ -235,6 +291,8 @@ int main(int argc, char** argv) {
       const int value = PositiveNumber(argv[++i], option.c_str());
       if (option == "--records") {
         childRecords = value;
+      } else if (option == "--label-count") {
+        childLabels = value;
       } else if (option == "--size") {
         sizes.push_back(value);
       } else if (option == "--runs") {
@@ -244,6 +302,8 @@ int main(int argc, char** argv) {
       }
     }
     if (childRecords > 0) return RunOneSize(childRecords, pictures);
+    if (childLabels > 0) return RunOneLabelCount(childLabels);
+    if (labels) return RunLabels(sizes.empty() ? kDefaultLabelCounts : sizes, runs);
     if (sizes.empty()) {
       sizes = pictures == bench::BenchPictures::None           ? kDefaultSizes
               : pictures == bench::BenchPictures::LogoAndPhoto ? kDefaultLogoAndPhotoSizes
@@ -253,7 +313,8 @@ int main(int argc, char** argv) {
     return RunAll(sizes, runs, pictures);
   } catch (const std::exception& error) {
     std::cerr << "tessel_print_bench: " << error.what() << "\n"
-              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps|large-photo] [--size RECORDS]... "
+              << "usage: tessel_print_bench [--pictures logo-and-photo|bitmaps|large-photo | --labels] "
+                 "[--size COUNT]... "
                  "[--runs N]\n";
     return 2;
   }

@@ -69,6 +69,8 @@ void InstanceListProgress::Refresh(size_t index, bool allKinds, const Measure& m
     --recordCount_;
     counted_[index] = 0;
   }
+  containerGrowth_ -= growths_[index];
+  growths_[index] = 0;
   if (!IsUnplacedRegion(index)) return;
   TInstancePair& entry = *list_[index];
   const uint8_t kind = entry.item->ItemType;
@@ -77,7 +79,11 @@ void InstanceListProgress::Refresh(size_t index, bool allKinds, const Measure& m
     counted_[index] = 1;
     recordHeights_ += heights_[index];
     ++recordCount_;
-  } else if (kind == kFixedRegion || kind == kShapeRegion || allKinds) {
+  } else if (kind == kFixedRegion || kind == kShapeRegion) {
+    const int32_t beyond = RectHeight(measure(entry)) - RectHeight(GetItemRect(*entry.item));
+    growths_[index] = beyond > 0 ? beyond : 0;
+    containerGrowth_ += growths_[index];
+  } else if (allKinds) {
     measure(entry);
   }
 }
@@ -85,6 +91,7 @@ void InstanceListProgress::Refresh(size_t index, bool allKinds, const Measure& m
 void InstanceListProgress::Remeasure(bool allKinds, const Measure& measure) {
   if (!measured_) {
     heights_.assign(list_.size(), 0);
+    growths_.assign(list_.size(), 0);
     counted_.assign(list_.size(), 0);
     for (size_t i = 0; i < list_.size(); ++i) Refresh(i, allKinds, measure);
     measured_ = true;

@@ -7,6 +7,7 @@
 
 #include "engine/figure_drawing.h"
 #include "engine/page_drawing.h"
+#include "engine/template_name_index.h"
 #include "engine/template_reader.h"
 #include "engine/variable_text.h"
 
@@ -52,7 +53,7 @@ void DrawLabel(const ItemDrawingContext& context, const TPlacedItem& placed, con
   TCanvas& canvas = context.canvas;
   const platform::TRect rect = DeviceRect(context.transform, placed.rect);
   CanvasStateGuard guard(canvas);
-  DrawItemBackground(canvas, item, context.templateItems);
+  DrawItemBackground(canvas, item, context.templateItems, context.templateNames);
   if (label.Style) canvas.Font = label.Style->Font;
   canvas.TextOut(rect.Left, rect.Top, label.Text);
 }
@@ -61,7 +62,7 @@ void DrawVariable(const ItemDrawingContext& context, const TPlacedItem& placed, 
                   const rcVariable& variable) {
   TCanvas& canvas = context.canvas;
   CanvasStateGuard guard(canvas);
-  DrawItemBackground(canvas, item, context.templateItems);
+  DrawItemBackground(canvas, item, context.templateItems, context.templateNames);
   const rcVariableData* data = placed.entry->value.get();
   const rcStyle* style = data && data->highlighted ? variable.HighlightStyle : variable.Style;
   if (style) canvas.Font = style->Font;
@@ -100,11 +101,13 @@ platform::TPoint DevicePoint(const DeviceTransform& transform, const platform::T
   return {device.Left, device.Top};
 }
 
-void DrawItemBackground(TCanvas& canvas, const rcDefItem& item, const TemplateList& templateItems) {
+void DrawItemBackground(TCanvas& canvas, const rcDefItem& item, const TemplateList& templateItems,
+                        const TemplateNameIndex* templateNames) {
   if (item.ItemType != kLabel && item.ItemType != kVariable) return;
   const rcItemBox* box = BoxOf(item);
   if (!box) return;
-  const rcDefItem* parent = FindTemplateItem(templateItems, box->Parent);
+  const rcDefItem* parent = templateNames ? templateNames->Find(box->Parent)
+                                          : FindTemplateItem(templateItems, box->Parent);
   if (!parent || parent->ItemType != kShapeRegion) return;
   const auto* shape = std::get_if<rcShapeRegion>(&parent->Data);
   if (!shape) return;

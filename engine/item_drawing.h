@@ -16,6 +16,7 @@ class RichTextDocument;
 namespace engine {
 
 class JobPictures;
+class TemplateNameIndex;
 
 // Layout units (1/100 inch) to device pixels: Trunc(value x scale) - offset.
 struct DeviceTransform {
@@ -41,6 +42,8 @@ struct ItemDrawingContext {
   int32_t pageCount = 0;
   // Drawing entry 0 of the page list, which is drawn under every page.
   bool staticLayer = false;
+  // templateItems looked up by name at once; nullptr searches the tree.
+  const TemplateNameIndex* templateNames = nullptr;
 };
 
 enum class ItemResult { Continue, EndPage };
@@ -57,7 +60,8 @@ platform::TPoint DevicePoint(const DeviceTransform& transform, const platform::T
 // Labels and variables: when PARENT names a shape region, the brush takes its
 // fill, so that the text cell shows the shape beneath.
 void DrawItemBackground(platform::TCanvas& canvas, const rcDefItem& item,
-                        const TemplateList& templateItems);
+                        const TemplateList& templateItems,
+                        const TemplateNameIndex* templateNames = nullptr);
 
 ItemResult DrawImageRegion(const ItemDrawingContext& context, const TPlacedItem& placed);
 void DrawRichTextRegion(const ItemDrawingContext& context, const TPlacedItem& placed,

@@ -1,6 +1,7 @@
 #include "engine/layout_template_index.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/layout_geometry.h"
 #include "engine/template_reader.h"
@@ -51,10 +52,21 @@ const std::vector<char>& LayoutTemplateIndex::StaticChainFlags(const rcDefItem& 
   if (found != chainFlags_.end() && found->second.size() == staticLayer.size()) {
     return found->second;
   }
+  // The names InParentChain would meet walking up from the item, walked once
+  // rather than once for each placed item.
+  std::unordered_set<std::string> chain{kReportStyleName};
+  std::unordered_set<const rcDefItem*> passed;
+  const rcDefItem* current = &item;
+  while (current != nullptr && IsContainer(current->ItemType) && passed.insert(current).second) {
+    const std::string& parent = BoxOf(*current)->Parent;
+    chain.insert(parent);
+    if (parent == "REPORT") break;
+    current = Find(parent);
+  }
   std::vector<char> flags;
   flags.reserve(staticLayer.size());
   for (const auto& placed : staticLayer) {
-    flags.push_back(InParentChain(root_, item, placed->entry->item->Name) ? 1 : 0);
+    flags.push_back(chain.contains(placed->entry->item->Name) ? 1 : 0);
   }
   std::vector<char>& stored = chainFlags_[&item];
   stored = std::move(flags);

@@ -1,5 +1,7 @@
 #include "engine/left_out_content.h"
 
+#include "engine/drawn_extent.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -23,7 +25,10 @@ class LeftOutSearch {
     for (size_t page = 1; page < pages.size(); ++page) {
       for (const auto& item : *pages[page]) {
         if (item->ownedEntry) continue;
-        if (IsHostValue(*item) && !LiesWithin(item->rect, paper)) found_.beyondPaper = true;
+        if (!found_.beyondPaper && IsHostValue(*item)) {
+          // Judged by what is drawn: a short text in a wide box still shows.
+          if (!DrawnWithin(*item, {}, 100, 0, 0, paper)) found_.beyondPaper = true;
+        }
         placed_.push_back(item->entry);
       }
     }

@@ -5,10 +5,12 @@
 #include <memory>
 #include <optional>
 
+#include "engine/drawn_extent.h"
 #include "engine/engine_state.h"
 #include "engine/item_drawing.h"
 #include "engine/job_pictures.h"
 #include "engine/left_out_content.h"
+#include "engine/template_name_index.h"
 #include "platform/printing/printer.h"
 #include "platform/richtext/rich_text_document.h"
 
@@ -59,6 +61,8 @@ struct CallResources {
   platform::RichTextDocument hiddenRichText;
   JobPictures pictures;
   bool hostDataOffSheet = false;
+  // Made at the call's first page, once the layout stands.
+  std::optional<TemplateNameIndex> templateNames;
 };
 
 CallResources*& CurrentCall() {
@@ -157,8 +161,9 @@ void DrawPage(int32_t pageIndex) {
   DeviceTransform transform;
   int32_t resolutionX = 100;
   int32_t resolutionY = 100;
-  // The template's paper need not be the printer's: a value beyond the
-  // sheet the printer holds is lost, and is looked for until one is found.
+  // The template's paper need not be the printer's: whatever is drawn
+  // beyond the sheet the printer holds is lost, and is looked for until one
+  // such item is found.
   std::optional<platform::TRect> sheet;
   if (Printing()) {
     const TPrinterMetrics metrics = GetPrinterMetrics();
@@ -170,13 +175,18 @@ void DrawPage(int32_t pageIndex) {
   // A page drawn outside a print or preview call reads its own pictures.
   std::optional<JobPictures> ownPictures;
   JobPictures& pictures = call ? call->pictures : ownPictures.emplace();
+  std::optional<TemplateNameIndex> ownNames;
+  const TemplateNameIndex& names = call ? (call->templateNames ? *call->templateNames
+                                                               : call->templateNames.emplace(GetTemplateItems()))
+                                        : ownNames.emplace(GetTemplateItems());
   const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
                                    pictures,    call ? &call->hiddenRichText : nullptr,
                                    resolutionX, resolutionY, Counters().number,
-                                   Counters().count, pageIndex == 0};
+                                   Counters().count, pageIndex == 0, &names};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
-    if (sheet && IsHostValue(*placed) && !LiesWithin(DeviceRect(transform, placed->rect), *sheet)) {
+    if (sheet &&
+        !DrawnWithin(*placed, transform, resolutionY, Counters().number, Counters().count, *sheet)) {
       call->hostDataOffSheet = true;
       sheet.reset();
     }

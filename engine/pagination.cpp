@@ -134,8 +134,14 @@ class PaginationRun {
   void PlaceChildrenOf(rcDefItem& region, TPage& target, TPoint origin, int32_t lift,
                        const TRect& title);
   ChildLift LiftFor(const TRegionInstance& instance) const;
+  // Where a fixed or shape region entered in a list with this title lies.
+  static TPoint RegionOrigin(const rcDefItem& region, TPoint origin, const TRect& title,
+                             int32_t lift);
   InstanceListProgress* ProgressOf(InstanceList& list);
   bool MustPlaceRegardless();
+  bool NoPageHolds(const TInstancePair& entry, TPoint origin, const TRect& title,
+                   const TRegionInstance& owning);
+  bool InStaticLayer(const rcDefItem& item, const TRect& rect) const;
   void NoteBrokenOff(const rcDefItem& item);
   // True when the left-out message was shown.
   bool ReportLeftOutContent();
@@ -158,7 +164,11 @@ class PaginationRun {
   int depth_ = -1;
   uint8_t orientation_ = 0;
   bool pageBreakRequest_ = false;
+  // Counts every break asked for: a region whose walk asked for none has
+  // placed all it holds.
+  uint64_t breaksAsked_ = 0;
   bool repeatStop_ = false;
+
   // A record that breaks on a page opened by a break, before any record was
   // placed whole there, would break again on every page that follows.
   bool pageOpenedByBreak_ = false;
@@ -285,9 +295,15 @@ void PaginationRun::PlaceStaticItems(TemplateList& list, TPage& target, TPoint o
     } else {
       continue;
     }
-    TPlacedItem& placed = PlaceTemplateItem(target, item, origin, itemLift);
+    // What the static layer holds at the same place is drawn under every
+    // page already; placed again, it would be drawn twice.
+    const TRect rect = ShiftedRect(GetItemRect(item), origin.X, int64_t{origin.Y} - itemLift);
+    TPoint childOrigin{rect.Left, rect.Top};
+    if (&target == &StaticLayer() || !InStaticLayer(item, rect)) {
+      childOrigin = PlaceTemplateItem(target, item, origin, itemLift).origin;
+    }
     if (item.ItemType == kFixedRegion || item.ItemType == kShapeRegion) {
-      PlaceChildrenOf(item, target, placed.origin, 0, TRect{});
+      PlaceChildrenOf(item, target, childOrigin, 0, TRect{});
     }
   }
 }
@@ -316,6 +332,20 @@ bool PaginationRun::PlaceParentTitle(InstanceList& list, TPoint origin, bool pla
   title = GetItemRect(*titleItem);
   titleHeight = RectHeight(title);
   return true;
+}
+
+TPoint PaginationRun::RegionOrigin(const rcDefItem& region, TPoint origin, const TRect& title,
+                                   int32_t lift) {
+  const TRect itemRect = GetItemRect(region);
+  if (region.ItemType == kShapeRegion) {
+    // A shape below the title moves down by it; an ABSOLUTE fixed region up.
+    TRect shape = ShiftedRect(itemRect, origin.X, origin.Y);
+    if (LiesBelow(title, shape)) shape = ShiftedRect(shape, 0, lift);
+    return {shape.Left, shape.Top};
+  }
+  const int32_t applied = (RegionFlag(region) && LiesBelow(title, itemRect)) ? lift : 0;
+  const TRect at = ShiftedRect(itemRect, origin.X, int64_t{origin.Y} - applied);
+  return {at.Left, at.Top};
 }
 
 ChildLift PaginationRun::LiftFor(const TRegionInstance& instance) const {
@@ -397,31 +427,41 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
       case kRichTextRegion: {
         if (!entry.value) break;
         repeatStop_ = false;
+        // A value is printed once: a region walked again on a later page, to
+        // go on with its records, does not place its values again. A list of
+        // values alone is walked once, its record being done after it.
+        if (progress != nullptr) {
+          if (progress->ValuePlaced(i)) break;
+          progress->PassValue(i);
+        }
         const TRect itemRect = GetItemRect(item);
         PlaceEntry(entry, position, LiesBelow(title, itemRect) ? liftBy : 0);
         break;
       }
 
-      case kFixedRegion: {
+      case kFixedRegion:
+      case kShapeRegion: {
+        // Records in a shape flow as those in a fixed region do: the region
+        // is placed once all it holds is, and the top level goes on with it
+        // on a new page.
         if (!entry.region) break;
         repeatStop_ = false;
         TRegionInstance& data = *entry.region;
         if (!topLevel && data.placed) break;
-        const TRect itemRect = GetItemRect(item);
-        const int32_t lift = (RegionFlag(item) && LiesBelow(title, itemRect)) ? liftBy : 0;
-        const TRect at = ShiftedRect(itemRect, position.X, int64_t{position.Y} - lift);
-        const TPoint regionOrigin{at.Left, at.Top};
+        const TPoint regionOrigin = RegionOrigin(item, position, title, liftBy);
         const ChildLift childLift = LiftFor(data);
         PlaceChildrenOf(item, CurrentPage(), regionOrigin, childLift.lift, childLift.title);
         touch(i);
-        int32_t ignoredGrowth = 0;
-        int32_t ignoredHeight = 0;
-        PlaceInstances(entry, regionOrigin, mayBreak, ignoredGrowth, ignoredHeight);
-        if (!pageBreakRequest_) {
+        const uint64_t breaksBefore = breaksAsked_;
+        int32_t recordsGrowth = 0;
+        int32_t recordsHeight = 0;
+        PlaceInstances(entry, regionOrigin, mayBreak, recordsGrowth, recordsHeight);
+        growth += std::max(0, recordsGrowth - recordsHeight);
+        if (breaksAsked_ == breaksBefore) {
           data.placed = true;
           break;
         }
-        if (!topLevel) break;
+        if (!topLevel || !pageBreakRequest_) break;
         // The top level answers the break: a new page, and the same entry
         // again, stepping over what is placed.
         if (!NewPage(true)) return;
@@ -433,23 +473,6 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         }
         title = owning.titleRect;
         continue;
-      }
-
-      case kShapeRegion: {
-        if (!entry.region) break;
-        repeatStop_ = false;
-        TRect shape = ShiftedRect(GetItemRect(item), position.X, position.Y);
-        if (LiesBelow(title, shape)) shape = ShiftedRect(shape, 0, liftBy);
-        const TPoint shapeOrigin{shape.Left, shape.Top};
-        const ChildLift childLift = LiftFor(*entry.region);
-        PlaceChildrenOf(item, CurrentPage(), shapeOrigin, childLift.lift, childLift.title);
-        touch(i);
-        int32_t ignoredGrowth = 0;
-        int32_t ignoredHeight = 0;
-        PlaceInstances(entry, shapeOrigin, mayBreak, ignoredGrowth, ignoredHeight);
-        if (topLevel && pageBreakRequest_) NoteBrokenOff(item);
-        entry.region->placed = true;
-        break;
       }
 
       case kTitleRegion: {
@@ -484,38 +507,40 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
           first = true;
           break;
         }
+        // One record is tried where the whole one would start: below the
+        // last record of the region on this page only when that record is
+        // this list's, not another record's of the same region.
+        const bool firstHere = first;
         TRect candidate = ComputeInstanceRect(entry, position, liftBy, title, first);
         first = false;
-        const TRect wholeCandidate = candidate;
         bool ok = !mayBreak || !CollidesWithStaticLayer(item, candidate);
         bool fits = true;
-        const bool multiPage = RegionFlag(item);
-        if (multiPage && !ok && mayBreak) {
-          fits = TryInstanceRect(entry, position, liftBy, title, false, candidate);
+        // A record kept whole that no page holds starts here and flows on,
+        // as a MULTIPAGE one does, rather than leaving this page empty.
+        const bool flows =
+            RegionFlag(item) || (!ok && mayBreak && NoPageHolds(entry, position, title, owning));
+        if (flows && !ok && mayBreak) {
+          fits = TryInstanceRect(entry, position, liftBy, title, firstHere, candidate);
         }
-        if (multiPage ? !fits : !ok) {
+        bool regardless = false;
+        if (flows ? !fits : !ok) {
           if (!MustPlaceRegardless()) {
             repeatStop_ = true;
             pageBreakRequest_ = true;
+            ++breaksAsked_;
             if (topLevel) NoteBrokenOff(item);
             return;
           }
           // A record kept whole that not even a fresh page holds breaks as a
           // MULTIPAGE one does, so that what it holds flows on.
-          if (!multiPage) {
-            fits = TryInstanceRect(entry, position, liftBy, title, false, candidate);
+          if (!flows) {
+            fits = TryInstanceRect(entry, position, liftBy, title, firstHere, candidate);
           }
-          if (!fits) {
-            // Not even one record fits: it goes on this page whole rather
-            // than asking for new pages without end.
-            candidate = wholeCandidate;
-            ok = true;
-            fits = true;
-          }
+          // Not even one record fits: it goes on this page rather than asking
+          // for new pages without end, and what it holds still flows on.
+          regardless = !fits;
         }
-        const bool whole = fits && ok;
-        data.placed = whole;
-        if (whole) ++wholeRecordsOnPage_;
+        const bool whole = fits && ok && !regardless;
         TPlacedItem& placed = PlaceRecord(entry, candidate);
         const TPoint recordOrigin = placed.origin;
         const ChildLift childLift = LiftFor(data);
@@ -523,7 +548,11 @@ void PaginationRun::WalkInstances(TInstancePair& owner, TPoint origin, const boo
         touch(i);
         int32_t childGrowth = 0;
         int32_t childTemplateHeight = 0;
+        const uint64_t breaksBefore = breaksAsked_;
         PlaceInstances(entry, recordOrigin, mayBreak && !whole, childGrowth, childTemplateHeight);
+        // Started as a part, a record whose rest found room here is done.
+        data.placed = whole || breaksAsked_ == breaksBefore;
+        if (data.placed) ++wholeRecordsOnPage_;
         placed.rect = candidate;
         templateHeight = BoxOf(item)->Height;
         if (!whole) {
@@ -590,16 +619,23 @@ TRect PaginationRun::MeasureInstance(TInstancePair& entry) {
   if (instance.placed) return measured;
   InstanceListProgress* progress = ProgressOf(instance.children);
   if (progress != nullptr) progress->Remeasure(false, measure_);
-  if (progress == nullptr || progress->UnplacedRecordCount() == 0 ||
-      entry.item->ItemType != kRepeatRegion) {
+  const uint8_t kind = entry.item->ItemType;
+  const bool grows = kind == kRepeatRegion || kind == kFixedRegion || kind == kShapeRegion;
+  if (progress == nullptr || !grows ||
+      (progress->UnplacedRecordCount() == 0 && progress->UnplacedContainerGrowth() == 0)) {
     instance.rect = measured;
     return measured;
   }
   // Grown by its nested records, less the one template height of the nested
-  // region already in its own, less a title that the coming page leaves out.
-  int64_t bottom = int64_t{measured.Bottom} + progress->UnplacedRecordHeights() -
-                   RectHeight(GetItemRect(*instance.children.back()->item));
-  if (instance.titlePlaced && instance.titlePage != currentPage_ + 1) {
+  // region already in its own, and by what fixed and shape regions inside
+  // it grew (the records they hold push the rest down as well).
+  int64_t bottom = int64_t{measured.Bottom} + progress->UnplacedContainerGrowth();
+  if (progress->UnplacedRecordCount() > 0) {
+    bottom += progress->UnplacedRecordHeights() -
+              RectHeight(GetItemRect(*instance.children.back()->item));
+  }
+  // A repeat instance is less a title that the coming page leaves out.
+  if (kind == kRepeatRegion && instance.titlePlaced && instance.titlePage != currentPage_ + 1) {
     bottom -= instance.titleHeight;
   }
   measured.Bottom = SaturatedUnits(bottom);
@@ -629,6 +665,21 @@ bool PaginationRun::NewPage(bool forBreak) {
   pageOpenedByBreak_ = forBreak;
   wholeRecordsOnPage_ = 0;
   return true;
+}
+
+bool PaginationRun::NoPageHolds(const TInstancePair& entry, TPoint origin, const TRect& title,
+                                const TRegionInstance& owning) {
+  // Where the record would start on a fresh page: first of its region, lifted
+  // by a title that page does not print.
+  const TRect& measured = entry.region->rect;
+  const int32_t lift = owning.titlePlaced && LiesBelow(title, measured) ? owning.titleHeight : 0;
+  const TRect fresh = ShiftedRect(measured, origin.X, int64_t{origin.Y} - lift);
+  return CollidesWithStaticLayer(*entry.item, fresh);
+}
+
+bool PaginationRun::InStaticLayer(const rcDefItem& item, const TRect& rect) const {
+  const TPlacedItem* placed = staticIndex_.LastOf(&item);
+  return placed != nullptr && placed->rect == rect;
 }
 
 bool PaginationRun::MustPlaceRegardless() {

@@ -2,7 +2,7 @@
 # Builds the benchmarks in a Release tree of their own (build/bench) and runs
 # them, printing their tables: whole reports printed to PDF at 1,000, 10,000
 # and 100,000 records, a report of 1,000 pages with a logo and a photo on
-# each, a page of six bitmaps, then the preview of a 2,000-page report, then
+# each, a page of six bitmaps, reports of 10,000 and 99,990 labels, then the preview of a 2,000-page report, then
 # the designer on a design of 2,000 objects and its long session (2,000
 # cycles of New, place, save, close, open).
 #   scripts/bench.sh [--runs N]    (each print size is run N times, default 3)
@@ -28,6 +28,8 @@ echo
 build/bench/bench/tessel_print_bench --pictures logo-and-photo --runs "$runs"
 echo
 build/bench/bench/tessel_print_bench --pictures bitmaps --runs "$runs"
+echo
+build/bench/bench/tessel_print_bench --labels --runs "$runs"
 echo
 # Qt's offscreen platform chatters on standard error about window hints.
 build/bench/bench/tessel_preview_bench 2> >(grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR >&2)

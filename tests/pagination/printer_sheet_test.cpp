@@ -28,7 +28,7 @@ const platform::RecordingPrinterSetup kA4Sheet{600, 600, 4962, 7014, 100, 120, 4
 // 1/100 inch on the paper (the report is placed half an inch down).
 std::string SheetTemplate(const Paper& paper, int farTop) {
   return Styles(paper.reportHeight, paper.width, paper.height) + "[REPORT]\nRC1=FIXEDREGION\n" +
-         Control("RC1", "Sheet", "REPORT", 0, 0, 800, 1300) +
+         Control("RC1", "Sheet", "REPORT", 0, 0, 800, 1300, "BORDERSTYLE=0\n") +
          "[Sheet]\nRC2=VARIABLE\nRC3=VARIABLE\n" + Variable("RC2", "Near", "Sheet", 10, 50) +
          Variable("RC3", "Far", "Sheet", 10, farTop - 50);
 }

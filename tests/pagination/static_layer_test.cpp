@@ -61,6 +61,21 @@ TEST_F(LayoutTest, StaticLayerHoldsFixedTemplateContentInTemplateOrder) {
   EXPECT_EQ(PageCount(), 0u);
 }
 
+TEST_F(LayoutTest, EnteredRegionDoesNotPlaceItsStaticContentOverTheStaticLayer) {
+  // The picture and label of an entered fixed region are drawn from the
+  // static layer; placed on the page as well, each would be drawn twice.
+  AddReportStyle(templates);
+  rcDefItem& body = AddFixed(templates, "Body", "REPORT", {0, 0, 800, 500});
+  AddImage(Inside(body), "Logo", "Body", {600, 10, 100, 50}, false);
+  AddLabel(Inside(body), "Note", "Body", {5, 5, 100, 20});
+  rcDefItem& rows = AddRepeat(Inside(body), "Rows", "Body", {0, 100, 800, 50});
+  Enter(Inside(Enter(instances, body)), rows);
+  Layout();
+  EXPECT_EQ(Page(0), (Lines{"Report Style (50, 50, 840, 1090)", "Body (50, 50, 850, 550)",
+                            "Logo (650, 60, 750, 110)", "Note (55, 55, 155, 75)"}));
+  EXPECT_EQ(Page(1), Lines{"Rows (50, 150, 850, 200)"});
+}
+
 TEST_F(LayoutTest, StaticItemsOwnTheirEntriesAndPointAtTheTemplate) {
   rcDefItem& report = AddReportStyle(templates);
   Layout();

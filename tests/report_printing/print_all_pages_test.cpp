@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "platform/drawing/drawn_text_size.h"
 #include "platform/system/file_paths.h"
 #include "platform/system/message_box.h"
 #include "tests/report_printing/printing_fixture.h"
@@ -121,14 +122,17 @@ TEST_F(PrintAllPagesTest, AJobThatCannotStartRaisesThePrinterError) {
 }
 
 // The recording printer's Letter sheet at 600 pixels per inch, offsets 100
-// and 120, is (0, 0, 850, 1100) in layout units.
-TEST_F(PrintAllPagesTest, HostDataOffThePrintersSheetIsToldOnceAfterTheJob) {
+// and 120, is (0, 0, 850, 1100) in layout units. What is drawn counts, not
+// the box around it, and static content counts as the host's data does.
+TEST_F(PrintAllPagesTest, ContentDrawnOffThePrintersSheetIsToldOnceAfterTheJob) {
   rcDefItem& amount = Add(items, "Amount", engine::kVariable,
                           Variable("REPORT", engine::kVarString, nullptr));
   rcDefItem& caption = Add(items, "Caption", engine::kLabel, Label("REPORT", "caption", nullptr));
   const auto value = ValuePair(amount, std::string("125"));
   const std::string kLeftOut =
       "Tessel: Some of the report's data did not fit on its pages and was left out.";
+  // The lowest top at which "125" still ends on the sheet (6,600 pixels).
+  const int32_t lastTop = (6600 - platform::DrawnTextSize({}, "125", 600).Y) / 6;
   struct Case {
     const char* where;
     TRect rect;
@@ -136,11 +140,12 @@ TEST_F(PrintAllPagesTest, HostDataOffThePrintersSheetIsToldOnceAfterTheJob) {
     bool told;
   };
   const Case cases[] = {
-      {"ending at the bottom edge", {0, 1080, 200, 1100}, true, false},
-      {"a unit below the bottom edge", {0, 1081, 200, 1101}, true, true},
+      {"text ending on the bottom edge, its box beyond", {0, lastTop, 200, lastTop + 100}, true, false},
+      {"text a unit lower", {0, lastTop + 1, 200, lastTop + 21}, true, true},
       {"a unit left of the sheet", {-1, 500, 199, 520}, true, true},
-      {"a unit right of the sheet", {700, 500, 851, 520}, true, true},
-      {"a static label below the sheet", {0, 1200, 200, 1220}, false, false},
+      {"short text in a box past the right edge", {700, 500, 951, 520}, true, false},
+      {"text running past the right edge", {840, 500, 850, 520}, true, true},
+      {"a static label below the sheet", {0, 1200, 200, 1220}, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.where);
