@@ -144,7 +144,9 @@ TEST_F(PreviewWindow, PrintButtonsTellOfDataBelowThePrintersSheet) {
 TEST_F(PreviewWindow, PreviewWithoutDisplayStillLaysOutForPrinting) {
   LoadRows(45);
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  testing::internal::CaptureStderr();
   EXPECT_EQ(zBxPreviewReport(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessel: There is no display to show the preview on.\n");
   EXPECT_EQ(zBxPrintReport(), 0);
   ASSERT_EQ(printer_.Jobs.size(), 1u);
   EXPECT_EQ(printer_.Jobs[0].pages.size(), 5u);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <sstream>
 
 #include "pdf_tools.h"
 #include "platform/drawing/picture_impl.h"
@@ -92,6 +93,47 @@ TEST_F(PdfPrinting, WithoutTheVariableJobsAreNumberedInTheCurrentFolder) {
   PdfPrinter printer;
   EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("zbx_qn-1.pdf") + "\n");
   EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("zbx_qn-2.pdf") + "\n");
+
+  // Fault mended: a second run numbered from 1 again and replaced the first
+  // run's files. It takes the free numbers, past anything another program
+  // left there, and never goes back below its own last one.
+  QFile other(QString::fromStdString(Path("zbx_qn-4.pdf")));
+  ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+  other.write("another program's file");
+  other.close();
+  PdfPrinter secondRun;
+  EXPECT_EQ(PrintJob(secondRun, 1), "zbx_qn: printed to " + Path("zbx_qn-3.pdf") + "\n");
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(Path("zbx_qn-1.pdf"))));
+  EXPECT_EQ(PrintJob(secondRun, 1), "zbx_qn: printed to " + Path("zbx_qn-5.pdf") + "\n");
+  EXPECT_EQ(PdfInfo(Path("zbx_qn-2.pdf"))["Pages"], "1");
+  ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+  EXPECT_EQ(other.readAll(), "another program's file");
+}
+
+// Every colour of a grey job, pictures included, comes out as its grey.
+TEST_F(PdfPrinting, AGreyJobHasNoColourLeft) {
+  ScopedEnvironment target("ZBX_PRINT_TO", Path("grey.pdf").c_str());
+  PdfPrinter printer;
+  PrintSettings grey;
+  grey.grayscale = true;
+  ASSERT_TRUE(printer.ApplySettings(grey));
+  printer.BeginDoc();
+  printer.Canvas().Brush.Color = 0x0000FF;  // red
+  printer.Canvas().Rectangle(0, 0, 1200, 1200);
+  QImage chart(40, 30, QImage::Format_RGB32);
+  chart.fill(Qt::green);
+  printer.Canvas().StretchDIBits(1200, 0, 2400, 1200, PictureFromImage(chart));
+  printer.EndDoc();
+  const std::string pixels =
+      CommandOutput("pdftoppm -r 10 -x 5 -y 5 -W 30 -H 5 '" + Path("grey.pdf") + "' | tail -c 450 | od -An -v -tu1");
+  std::istringstream values(pixels);
+  int red = 0, green = 0, blue = 0, coloured = 0, count = 0;
+  while (values >> red >> green >> blue) {
+    ++count;
+    if (red != green || green != blue) ++coloured;
+  }
+  EXPECT_EQ(count, 150);
+  EXPECT_EQ(coloured, 0) << pixels;
 }
 
 TEST_F(PdfPrinting, PagesAndPaperAsPdfinfoReadsThem) {
