@@ -22,17 +22,19 @@ int64_t MulDiv(int64_t a, int64_t b, int64_t c) {
 
 // A picture blown up far past the sheet (PrintScale 100000) would be drawn
 // millions of pixels wide, a page no reader can open. What the sheet cannot
-// hold is cut away first: only the picture's pixels that reach the sheet are
-// drawn, each where it would have been, so that the paper shows the same.
+// hold is cut away first, so that the paper shows the same: the picture's
+// pixels that reach the sheet are drawn whole, each where it would have
+// been; where a single pixel is larger than a few device pixels, the part on
+// the sheet is drawn from samples every few device pixels instead.
 void DrawOnSheet(platform::TPrinter& printer, const ScaledPlacement& placed,
                  const platform::Picture& picture) {
+  if (placed.width <= 0 || placed.height <= 0) return;
   const int64_t sheetLeft = -static_cast<int64_t>(printer.PhysicalOffsetX());
   const int64_t sheetTop = -static_cast<int64_t>(printer.PhysicalOffsetY());
   const int64_t sheetRight = sheetLeft + printer.PhysicalWidth();
   const int64_t sheetBottom = sheetTop + printer.PhysicalHeight();
   const int64_t right = int64_t{placed.x} + placed.width;
   const int64_t bottom = int64_t{placed.y} + placed.height;
-  if (placed.width <= 0 || placed.height <= 0) return;
   if (placed.x >= sheetLeft && placed.y >= sheetTop && right <= sheetRight && bottom <= sheetBottom) {
     printer.Canvas().StretchDIBits(placed.x, placed.y, placed.width, placed.height, picture);
     return;
@@ -42,27 +44,37 @@ void DrawOnSheet(platform::TPrinter& printer, const ScaledPlacement& placed,
   const int64_t visibleRight = std::min(right, sheetRight);
   const int64_t visibleBottom = std::min(bottom, sheetBottom);
   if (visibleLeft >= visibleRight || visibleTop >= visibleBottom) return;
-  // The picture's columns and rows that reach the visible part, whole.
+  // Device pixels per picture pixel, and the visible part in picture pixels.
   const double perColumn = static_cast<double>(placed.width) / picture.Width();
   const double perRow = static_cast<double>(placed.height) / picture.Height();
-  const auto column = [&](int64_t device, bool up) {
-    const double at = static_cast<double>(device - placed.x) / perColumn;
-    return static_cast<int32_t>(std::clamp(up ? std::ceil(at) : std::floor(at), 0.0,
-                                            static_cast<double>(picture.Width())));
+  const platform::PictureArea area{static_cast<double>(visibleLeft - placed.x) / perColumn,
+                                   static_cast<double>(visibleTop - placed.y) / perRow,
+                                   static_cast<double>(visibleRight - placed.x) / perColumn,
+                                   static_cast<double>(visibleBottom - placed.y) / perRow};
+  constexpr double kLargestWholePixel = 16.0;
+  constexpr int64_t kDevicePixelsPerSample = 4;
+  if (perColumn > kLargestWholePixel || perRow > kLargestWholePixel) {
+    const auto samples = [](int64_t length) {
+      return static_cast<int32_t>((length + kDevicePixelsPerSample - 1) / kDevicePixelsPerSample);
+    };
+    printer.Canvas().StretchDIBits(
+        static_cast<int32_t>(visibleLeft), static_cast<int32_t>(visibleTop),
+        static_cast<int32_t>(visibleRight - visibleLeft), static_cast<int32_t>(visibleBottom - visibleTop),
+        platform::SampledPictureArea(picture, area, samples(visibleRight - visibleLeft),
+                                     samples(visibleBottom - visibleTop)));
+    return;
+  }
+  const auto whole = [](double at, bool up, int32_t limit) {
+    return static_cast<int32_t>(std::clamp(up ? std::ceil(at) : std::floor(at), 0.0, static_cast<double>(limit)));
   };
-  const auto row = [&](int64_t device, bool up) {
-    const double at = static_cast<double>(device - placed.y) / perRow;
-    return static_cast<int32_t>(std::clamp(up ? std::ceil(at) : std::floor(at), 0.0,
-                                           static_cast<double>(picture.Height())));
-  };
-  const platform::TRect section{column(visibleLeft, false), row(visibleTop, false),
-                                column(visibleRight, true), row(visibleBottom, true)};
-  const platform::Picture part = platform::PictureSection(picture, section);
-  const auto deviceX = [&](int32_t sourceColumn) { return static_cast<int32_t>(std::llround(placed.x + sourceColumn * perColumn)); };
-  const auto deviceY = [&](int32_t sourceRow) { return static_cast<int32_t>(std::llround(placed.y + sourceRow * perRow)); };
+  const platform::TRect section{whole(area.left, false, picture.Width()), whole(area.top, false, picture.Height()),
+                                whole(area.right, true, picture.Width()), whole(area.bottom, true, picture.Height())};
+  const auto deviceX = [&](int32_t column) { return static_cast<int32_t>(std::llround(placed.x + column * perColumn)); };
+  const auto deviceY = [&](int32_t row) { return static_cast<int32_t>(std::llround(placed.y + row * perRow)); };
   const int32_t left = deviceX(section.Left);
   const int32_t top = deviceY(section.Top);
-  printer.Canvas().StretchDIBits(left, top, deviceX(section.Right) - left, deviceY(section.Bottom) - top, part);
+  printer.Canvas().StretchDIBits(left, top, deviceX(section.Right) - left, deviceY(section.Bottom) - top,
+                                 platform::PictureSection(picture, section));
 }
 
 }  // namespace
