@@ -104,10 +104,10 @@ TEST_F(GraphicFilePrinting, APictureFarLargerThanTheSheetIsCutToIt) {
       EXPECT_LE(blit.rect.Top, std::max(placed.y, sheet.Top));
       EXPECT_GE(blit.rect.Right, std::min<int64_t>(int64_t{placed.x} + placed.width, sheet.Right));
       EXPECT_GE(blit.rect.Bottom, std::min<int64_t>(int64_t{placed.y} + placed.height, sheet.Bottom));
-      EXPECT_GE(blit.rect.Left, std::min(placed.x, sheet.Left - 16));
-      EXPECT_GE(blit.rect.Top, std::min(placed.y, sheet.Top - 16));
-      EXPECT_LE(blit.rect.Right, std::max<int64_t>(int64_t{placed.x} + placed.width, sheet.Right + 16));
-      EXPECT_LE(blit.rect.Bottom, std::max<int64_t>(int64_t{placed.y} + placed.height, sheet.Bottom + 16));
+      EXPECT_GE(blit.rect.Left, sheet.Left - 16);
+      EXPECT_GE(blit.rect.Top, sheet.Top - 16);
+      EXPECT_LE(blit.rect.Right, sheet.Right + 16);
+      EXPECT_LE(blit.rect.Bottom, sheet.Bottom + 16);
     }
   }
   EXPECT_TRUE(messages_.Texts().empty());
