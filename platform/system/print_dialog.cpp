@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,8 +30,10 @@ std::function<void(QPrintDialog&)>& Driver() {
 // pages and no current page or selection; two-sided printing and the
 // printer's properties (paper, orientation, margins, driver options) would
 // not reach the job either. What stays: the printer or a file, copies,
-// collation, order and colour. Qt shows some of these again whenever it
-// shows itself or another printer is picked, so they are hidden after it.
+// collation, order and colour. The colour is drawn into the job, so it is
+// offered for every printer, where Qt offers it for files only. Qt sets
+// these again whenever it shows itself or another printer is picked, so
+// they are set after it.
 class TesselPrintDialog : public QPrintDialog {
  public:
   TesselPrintDialog(QPrinter* printer, bool startAtFile)
@@ -59,6 +62,7 @@ class TesselPrintDialog : public QPrintDialog {
     for (const char* name : {"gbPrintRange", "duplex", "properties"}) {
       if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name))) widget->hide();
     }
+    if (auto* colour = findChild<QWidget*>(QStringLiteral("colorMode"))) colour->show();
   }
 
   bool startAtFile_;
@@ -96,7 +100,9 @@ bool RunQtPrintDialog(PrintSettings& settings) {
   settings.copies = printer.copyCount();
   settings.collate = printer.collateCopies();
   settings.reverse = printer.pageOrder() == QPrinter::LastPageFirst;
-  settings.grayscale = printer.colorMode() == QPrinter::GrayScale;
+  // Qt gives a printer the colour of its driver settings, not this choice.
+  const auto* grey = dialog.findChild<QRadioButton*>(QStringLiteral("grayscale"));
+  settings.grayscale = grey != nullptr ? grey->isChecked() : printer.colorMode() == QPrinter::GrayScale;
   return true;
 }
 
