@@ -91,7 +91,7 @@ TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
   LoadRows(45);
   TPrev prev;
   platform::SetPrintDialogAnswer([](platform::PrintSettings& settings) {
-    settings = {"Second floor", 2, true, {}};
+    settings = {"Second floor", 2, true, {}, true, true};
     return true;
   });
   QTest::mouseClick(prev.NextPage, Qt::LeftButton);
@@ -101,6 +101,8 @@ TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
   EXPECT_EQ(printer_.Jobs[0].settings.printerName, "Second floor");
   EXPECT_EQ(printer_.Jobs[0].pages.size(), 2u);
   EXPECT_EQ(printer_.Jobs[1].settings.copies, 2);
+  EXPECT_TRUE(printer_.Jobs[1].settings.reverse);
+  EXPECT_TRUE(printer_.Jobs[1].settings.grayscale);
   EXPECT_EQ(printer_.Jobs[1].pages.size(), 10u);
   EXPECT_EQ(printer_.Settings(), platform::PrintSettings{});
 

@@ -1,6 +1,7 @@
 // What the user chooses in the print dialog reaches the job: another printer,
 // the copies and their order, and a file to print to. The choice holds for
 // the print it was made for; a later print goes as before.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -88,6 +89,37 @@ TEST_F(DialogChoices, AnotherPrinterAndUncollatedCopiesReachTheJob) {
   EXPECT_EQ(printer_.Jobs[2].settings, platform::PrintSettings{});
   EXPECT_EQ(PageTexts(printer_.Jobs[2]), single);
   EXPECT_TRUE(Messages().empty());
+}
+
+// Every order the dialog can ask for: the sheets of the job are the pages
+// of one print, copied whole or page by page, and all of it last sheet
+// first in reverse order.
+TEST_F(DialogChoices, CopiesCollationAndReverseOrderMakeTheSheetsOfTheJob) {
+  Load();
+  zBxPrintReport();
+  const std::vector<std::string> single = PageTexts(printer_.Jobs.at(0));
+  ASSERT_EQ(single.size(), 3u);
+  for (const int copies : {1, 2, 3}) {
+    for (const bool collate : {false, true}) {
+      for (const bool reverse : {false, true}) {
+        platform::PrintSettings choice;
+        choice.copies = copies;
+        choice.collate = collate;
+        choice.reverse = reverse;
+        Choose(choice);
+        zBxPrintWithDialog();
+        std::vector<std::string> expected;
+        for (int outer = 0; outer < (collate ? copies : 3); ++outer) {
+          for (int inner = 0; inner < (collate ? 3 : copies); ++inner) {
+            expected.push_back(single[collate ? inner : outer]);
+          }
+        }
+        if (reverse) std::reverse(expected.begin(), expected.end());
+        EXPECT_EQ(PageTexts(printer_.Jobs.back()), expected)
+            << copies << " copies, collate " << collate << ", reverse " << reverse;
+      }
+    }
+  }
 }
 
 TEST_F(DialogChoices, CopiesAreHeldWithinWhatTheDialogOffers) {
