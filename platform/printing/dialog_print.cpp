@@ -51,7 +51,7 @@ class ChosenPrinter {
     try {
       printer_.ApplySettings(before_);
     } catch (const std::exception& error) {
-      std::fprintf(stderr, "zbx_qn: %s\n", error.what());
+      std::fprintf(stderr, "Tessel: %s\n", error.what());
     }
   }
   ChosenPrinter(const ChosenPrinter&) = delete;

@@ -68,9 +68,9 @@ PrintJob::~PrintJob() {
     }
   } catch (const std::exception& error) {
     // A destructor cannot pass the failure on; End() does.
-    std::fprintf(stderr, "zbx_qn: %s\n", error.what());
+    std::fprintf(stderr, "Tessel: %s\n", error.what());
   } catch (...) {
-    std::fprintf(stderr, "zbx_qn: the print job could not be ended\n");
+    std::fprintf(stderr, "Tessel: The print job could not be ended.\n");
   }
 }
 

@@ -29,18 +29,6 @@ namespace {
 using tessel_test::CommandOutput;
 using tessel_test::PdfInfo;
 
-// Thirty amounts, ten to a page, inside a thick red report frame.
-constexpr std::string_view kRedFramedPages =
-    "[RSTYLES]\nRR0=REPORTSTYLE\n[RR0]\nBORDERCOLOR=255\nBORDERTHICKNESS=120\n"
-    "[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\n"
-    "[REPORT]\nRC1=FIXEDREGION\n"
-    "[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=1000\nPARENT=REPORT\n"
-    "[Body]\nRC2=LABEL\nRC3=REPEATREGION\n"
-    "[RC2]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=Body\nTEXT=Amounts\n"
-    "[RC3]\nNAME=Rows\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=100\nPARENT=Body\nMULTIPAGE=TRUE\n"
-    "[Rows]\nRC4=VARIABLE\n"
-    "[RC4]\nNAME=Amount\nLEFT=10\nTOP=30\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n";
-
 constexpr const char* kQueue = "tessel";
 
 // One scheduler for all the tests of a process.
@@ -76,16 +64,11 @@ class CupsPrinting : public ReportCalls {
     }
   }
 
+  // The pages inside a thick red report frame.
   void Load() {
-    ASSERT_EQ(zBxCreateReport(Write("pages.qnf", kRedFramedPages).c_str()), 0);
-    zBxBeginRegion("Body");
-    for (int amount = 1; amount <= 30; ++amount) {
-      zBxBeginRegion("Rows");
-      zBxSetVariable("Amount", std::to_string(amount).c_str());
-      zBxEndRegion();
-    }
-    zBxEndRegion();
-    ASSERT_TRUE(Messages().empty());
+    std::string framed(kPagesTemplate);
+    framed.replace(framed.find("[RR0]\n"), 6, "[RR0]\nBORDERCOLOR=255\nBORDERTHICKNESS=120\n");
+    LoadPages(framed);
   }
 
   // The first amount on each page of a printed file.

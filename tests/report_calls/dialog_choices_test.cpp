@@ -16,30 +16,9 @@ namespace {
 using tessel_test::CommandOutput;
 using tessel_test::PdfInfo;
 
-constexpr std::string_view kPagesTemplate =
-    "[RSTYLES]\nRR0=REPORTSTYLE\n[RR0]\n[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\n"
-    "[REPORT]\nRC1=FIXEDREGION\n"
-    "[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=1000\nPARENT=REPORT\n"
-    "[Body]\nRC2=LABEL\nRC3=REPEATREGION\n"
-    "[RC2]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=Body\nTEXT=Amounts\n"
-    "[RC3]\nNAME=Rows\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=100\nPARENT=Body\nMULTIPAGE=TRUE\n"
-    "[Rows]\nRC4=VARIABLE\n"
-    "[RC4]\nNAME=Amount\nLEFT=10\nTOP=30\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n";
-
 class DialogChoices : public ReportCalls {
  protected:
-  // Thirty amounts, ten to a page, each page headed "Amounts".
-  void Load() {
-    ASSERT_EQ(zBxCreateReport(Write("pages.qnf", kPagesTemplate).c_str()), 0);
-    zBxBeginRegion("Body");
-    for (int amount = 1; amount <= 30; ++amount) {
-      zBxBeginRegion("Rows");
-      zBxSetVariable("Amount", std::to_string(amount).c_str());
-      zBxEndRegion();
-    }
-    zBxEndRegion();
-    ASSERT_TRUE(Messages().empty());
-  }
+  void Load() { LoadPages(kPagesTemplate); }
 
   static void Choose(platform::PrintSettings choice) {
     platform::SetPrintDialogAnswer([choice](platform::PrintSettings& settings) {
