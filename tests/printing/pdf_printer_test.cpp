@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <sstream>
 
 #include "pdf_tools.h"
 #include "platform/drawing/picture_impl.h"
@@ -108,32 +107,6 @@ TEST_F(PdfPrinting, WithoutTheVariableJobsAreNumberedInTheCurrentFolder) {
   EXPECT_EQ(PdfInfo(Path("zbx_qn-2.pdf"))["Pages"], "1");
   ASSERT_TRUE(other.open(QIODevice::ReadOnly));
   EXPECT_EQ(other.readAll(), "another program's file");
-}
-
-// Every colour of a grey job, pictures included, comes out as its grey.
-TEST_F(PdfPrinting, AGreyJobHasNoColourLeft) {
-  ScopedEnvironment target("ZBX_PRINT_TO", Path("grey.pdf").c_str());
-  PdfPrinter printer;
-  PrintSettings grey;
-  grey.grayscale = true;
-  ASSERT_TRUE(printer.ApplySettings(grey));
-  printer.BeginDoc();
-  printer.Canvas().Brush.Color = 0x0000FF;  // red
-  printer.Canvas().Rectangle(0, 0, 1200, 1200);
-  QImage chart(40, 30, QImage::Format_RGB32);
-  chart.fill(Qt::green);
-  printer.Canvas().StretchDIBits(1200, 0, 2400, 1200, PictureFromImage(chart));
-  printer.EndDoc();
-  const std::string pixels =
-      CommandOutput("pdftoppm -r 10 -x 5 -y 5 -W 30 -H 5 '" + Path("grey.pdf") + "' | tail -c 450 | od -An -v -tu1");
-  std::istringstream values(pixels);
-  int red = 0, green = 0, blue = 0, coloured = 0, count = 0;
-  while (values >> red >> green >> blue) {
-    ++count;
-    if (red != green || green != blue) ++coloured;
-  }
-  EXPECT_EQ(count, 150);
-  EXPECT_EQ(coloured, 0) << pixels;
 }
 
 TEST_F(PdfPrinting, PagesAndPaperAsPdfinfoReadsThem) {

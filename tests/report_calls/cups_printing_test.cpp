@@ -1,10 +1,8 @@
 // Printing through a real CUPS scheduler, the test's own: what the queue
 // receives, a queue that refuses jobs, a paused queue, and the real print
 // dialog with a CUPS printer in it.
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinterInfo>
