@@ -40,7 +40,7 @@ class TesselPrintDialog : public QPrintDialog {
       : QPrintDialog(printer), startAtFile_(startAtFile) {
     setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintCollateCopies);
     if (auto* printers = findChild<QComboBox*>(QStringLiteral("printers"))) {
-      connect(printers, &QComboBox::currentIndexChanged, this, [this] { HideChoicesNotTaken(); });
+      connect(printers, &QComboBox::currentIndexChanged, this, [this] { OfferOnlyWhatReachesTheJob(); });
     }
   }
 
@@ -54,11 +54,11 @@ class TesselPrintDialog : public QPrintDialog {
       printers->setCurrentIndex(printers->count() - 1);
     }
     startAtFile_ = false;
-    HideChoicesNotTaken();
+    OfferOnlyWhatReachesTheJob();
   }
 
  private:
-  void HideChoicesNotTaken() {
+  void OfferOnlyWhatReachesTheJob() {
     for (const char* name : {"gbPrintRange", "duplex", "properties"}) {
       if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name))) widget->hide();
     }
