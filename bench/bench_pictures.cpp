@@ -1,8 +1,13 @@
 #include "bench/bench_pictures.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
+#include <vector>
+// jpeglib.h needs FILE and size_t declared before it.
+#include <jpeglib.h>
 
 namespace bench {
 namespace {
@@ -65,6 +70,37 @@ void WriteBmp(const std::filesystem::path& path, uint32_t width, uint32_t height
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+void WriteJpeg(const std::filesystem::path& path, uint32_t width, uint32_t height, uint32_t seed) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) throw std::runtime_error("cannot write " + path.string());
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr errors{};
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  jpeg_stdio_dest(&cinfo, file);
+  cinfo.image_width = width;
+  cinfo.image_height = height;
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<JSAMPLE> row(static_cast<size_t>(width) * 3);
+  while (cinfo.next_scanline < height) {
+    for (uint32_t x = 0; x < width; ++x) {
+      const uint32_t colour = PhotoPixel(x, cinfo.next_scanline, seed);
+      row[3 * x] = static_cast<JSAMPLE>(colour >> 16);
+      row[3 * x + 1] = static_cast<JSAMPLE>((colour >> 8) & 0xFF);
+      row[3 * x + 2] = static_cast<JSAMPLE>(colour & 0xFF);
+    }
+    JSAMPROW rows[] = {row.data()};
+    jpeg_write_scanlines(&cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  if (std::fclose(file) != 0) throw std::runtime_error("cannot write " + path.string());
+}
+
 }  // namespace
 
 std::vector<BenchPicture> PicturesOf(BenchPictures pictures) {
@@ -79,6 +115,7 @@ std::vector<BenchPicture> PicturesOf(BenchPictures pictures) {
       return {{"Photo1", "photo1.bmp", 0, 1020, 40, 30},    {"Photo2", "photo2.bmp", 50, 1020, 40, 30},
               {"Screen1", "screen1.bmp", 100, 1020, 40, 30}, {"Screen2", "screen2.bmp", 150, 1020, 40, 30},
               {"Logo1", "logo1.bmp", 200, 1020, 30, 30},     {"Logo2", "logo2.bmp", 240, 1020, 30, 30}};
+    case BenchPictures::LargePhoto: return {{"Header", "header.jpg", 0, 1020, 45, 30}};
   }
   return {};
 }
@@ -99,6 +136,7 @@ void WriteBenchPictures(const std::filesystem::path& folder, BenchPictures pictu
       std::filesystem::copy_file(samples / "emblem.bmp", folder / "logo1.bmp");
       std::filesystem::copy_file(samples / "logo.bmp", folder / "logo2.bmp");
       return;
+    case BenchPictures::LargePhoto: WriteJpeg(folder / "header.jpg", 6000, 4000, 0); return;
   }
 }
 

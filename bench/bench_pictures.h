@@ -15,6 +15,9 @@ enum class BenchPictures {
   // Six BMP files: two 640 x 480 photographs, two 640 x 480 screenshots and
   // the sample's two logos (64 x 64 and 32 x 32).
   PageOfBitmaps,
+  // A 6000 x 4000 JPEG photograph, as a phone takes it, drawn 0.45 x 0.3
+  // inches.
+  LargePhoto,
 };
 
 struct BenchPicture {

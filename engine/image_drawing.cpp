@@ -26,12 +26,16 @@ ItemResult DrawImageRegion(const ItemDrawingContext& context, const TPlacedItem&
     ShowMessage("Tessel: Expected BMP or JPG extention, found - " + extension + "\"  ");
     return ItemResult::EndPage;
   }
-  const platform::Picture* picture =
-      context.pictures.Get(path, bitmap ? JobPictures::Format::Bitmap : JobPictures::Format::Jpeg);
-  if (!picture) return ItemResult::Continue;
   const platform::TRect rect = DeviceRect(context.transform, placed.rect);
-  context.canvas.StretchDIBits(rect.Left, rect.Top, Span(rect.Left, rect.Right), Span(rect.Top, rect.Bottom),
-                               *picture);
+  const int32_t width = Span(rect.Left, rect.Right);
+  const int32_t height = Span(rect.Top, rect.Bottom);
+  // A picture drawn with no area still reads its file, so that a damaged
+  // one is reported; it is decoded at the least size.
+  const JobPictures::Use use{std::max(width, 1), std::max(height, 1), context.staticLayer};
+  const platform::Picture* picture =
+      context.pictures.Get(path, bitmap ? JobPictures::Format::Bitmap : JobPictures::Format::Jpeg, use);
+  if (!picture) return ItemResult::Continue;
+  context.canvas.StretchDIBits(rect.Left, rect.Top, width, height, *picture);
   return ItemResult::Continue;
 }
 

@@ -39,6 +39,8 @@ struct ItemDrawingContext {
   int32_t richTextResolutionY = 100;
   int32_t pageNumber = 0;
   int32_t pageCount = 0;
+  // Drawing entry 0 of the page list, which is drawn under every page.
+  bool staticLayer = false;
 };
 
 enum class ItemResult { Continue, EndPage };

@@ -169,7 +169,7 @@ void DrawPage(int32_t pageIndex) {
   const ItemDrawingContext context{*canvas,     transform,   GetTemplateItems(),
                                    pictures,    call ? &call->hiddenRichText : nullptr,
                                    resolutionX, resolutionY, Counters().number,
-                                   Counters().count};
+                                   Counters().count, pageIndex == 0};
   for (const std::unique_ptr<TPlacedItem>& placed : *pages[pageIndex]) {
     if (!placed) continue;
     if (sheet && IsHostValue(*placed) && !LiesWithin(DeviceRect(transform, placed->rect), *sheet)) {

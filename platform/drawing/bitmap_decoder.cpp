@@ -65,14 +65,21 @@ PictureResult ReadMaskedBitmap(QIODevice& device, const DibHeader& header) {
   return PictureFromImage(std::move(image));
 }
 
-PictureResult ReadBitmap(QIODevice& device) {
+void TellPixels(const DecodeRequest& request, int64_t width, int64_t height) {
+  if (request.beforePixels && width > 0 && height != 0) request.beforePixels(width * std::abs(height));
+}
+
+PictureResult ReadBitmap(QIODevice& device, const DecodeRequest& request) {
   const QByteArray head = device.peek(kBitmapHeadBytes);
   // A .dib file may hold a bare DIB without the "BM" file header; Qt reads
   // that form under the format name "dib".
   const bool hasFileHeader = head.startsWith("BM");
   if (const std::optional<DibHeader> header = ReadDibHeader(head, hasFileHeader)) {
     if (auto refusal = CheckHeader(*header, device.size())) return *refusal;
-    if (HasMaskedPixels(*header)) return ReadMaskedBitmap(device, *header);
+    if (HasMaskedPixels(*header)) {
+      TellPixels(request, header->width, header->height);
+      return ReadMaskedBitmap(device, *header);
+    }
   }
 
   QImageReader reader(&device, hasFileHeader ? "bmp" : "dib");
@@ -80,6 +87,7 @@ PictureResult ReadBitmap(QIODevice& device) {
   if (!reader.canRead()) return NotABitmap();
   // The reader gives a top-down picture's height as negative.
   const QSize claimed = reader.size();
+  TellPixels(request, claimed.width(), claimed.height());
   QImage image;
   if (!reader.read(&image) || image.isNull()) {
     if (auto refusal = CheckAllocationLimit(claimed.width(), std::abs(claimed.height()))) return *refusal;
@@ -99,10 +107,10 @@ PictureResult ReadBitmap(QIODevice& device) {
 
 }  // namespace
 
-PictureResult LoadBitmapFile(const std::string& nativePath) {
+PictureResult LoadBitmapFile(const std::string& nativePath, const DecodeRequest& request) {
   QFile file(QString::fromStdString(nativePath));
   if (!file.open(QIODevice::ReadOnly)) return PictureError{"The picture file cannot be read."};
-  return ReadBitmap(file);
+  return ReadBitmap(file, request);
 }
 
 PictureResult DecodeBitmap(const uint8_t* data, size_t size) {
@@ -112,7 +120,7 @@ PictureResult DecodeBitmap(const uint8_t* data, size_t size) {
                                              static_cast<qsizetype>(size));
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::ReadOnly)) return PictureError{"The picture file cannot be read."};
-  return ReadBitmap(buffer);
+  return ReadBitmap(buffer, DecodeRequest{});
 }
 
 }  // namespace platform

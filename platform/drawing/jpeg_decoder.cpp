@@ -26,6 +26,7 @@ struct JpegInput {
   FILE* file = nullptr;
   const uint8_t* data = nullptr;
   size_t size = 0;
+  const DecodeRequest* request = nullptr;
 };
 
 // All decoder state lives here, outside the frame that calls setjmp, so that
@@ -129,6 +130,13 @@ bool RunDecode(JpegSession& session, const JpegInput& input) {
   const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
   const bool gray = cinfo->jpeg_color_space == JCS_GRAYSCALE;
   cinfo->out_color_space = cmyk ? JCS_CMYK : gray ? JCS_GRAYSCALE : JCS_RGB;
+  cinfo->scale_num = 1;
+  cinfo->scale_denom = static_cast<unsigned int>(
+      JpegScaleDivisor(cinfo->image_width, cinfo->image_height, *input.request));
+  jpeg_calc_output_dimensions(cinfo);
+  if (input.request->beforePixels) {
+    input.request->beforePixels(int64_t{cinfo->output_width} * cinfo->output_height);
+  }
   jpeg_start_decompress(cinfo);
   if (!MakeImage(session, gray ? QImage::Format_Grayscale8 : QImage::Format_RGB888)) return false;
 
@@ -153,8 +161,11 @@ PictureResult Decode(const JpegInput& input) {
     if (session->refusal) return *session->refusal;
     return PictureError{std::string("The JPEG picture is damaged (") + session->message + ")."};
   }
+  const bool reduced = session->cinfo.output_width < session->cinfo.image_width ||
+                       session->cinfo.output_height < session->cinfo.image_height;
   Picture picture = PictureFromImage(std::move(session->image));
   picture.impl().fromJpeg = true;
+  picture.impl().reduced = reduced;
   return picture;
 }
 
@@ -164,15 +175,28 @@ struct FileCloser {
 
 }  // namespace
 
-PictureResult LoadJpegFile(const std::string& nativePath) {
+int32_t JpegScaleDivisor(int64_t width, int64_t height, const DecodeRequest& request) {
+  if (request.drawnWidth <= 0 || request.drawnHeight <= 0) return 1;
+  for (const int32_t divisor : {8, 4, 2}) {
+    // libjpeg rounds a scaled size up.
+    if ((width + divisor - 1) / divisor >= request.drawnWidth &&
+        (height + divisor - 1) / divisor >= request.drawnHeight) {
+      return divisor;
+    }
+  }
+  return 1;
+}
+
+PictureResult LoadJpegFile(const std::string& nativePath, const DecodeRequest& request) {
   std::unique_ptr<FILE, FileCloser> file(std::fopen(nativePath.c_str(), "rb"));
   if (!file) return PictureError{"The picture file cannot be read."};
-  return Decode(JpegInput{file.get(), nullptr, 0});
+  return Decode(JpegInput{file.get(), nullptr, 0, &request});
 }
 
 PictureResult DecodeJpeg(const uint8_t* data, size_t size) {
   if (data == nullptr || size == 0) return PictureError{"The picture file is empty."};
-  return Decode(JpegInput{nullptr, data, size});
+  const DecodeRequest whole;
+  return Decode(JpegInput{nullptr, data, size, &whole});
 }
 
 }  // namespace platform

@@ -20,6 +20,7 @@ Picture& Picture::operator=(const Picture& other) {
 int32_t Picture::Width() const { return impl_ ? impl_->image.width() : 0; }
 int32_t Picture::Height() const { return impl_ ? impl_->image.height() : 0; }
 bool Picture::Empty() const { return !impl_ || impl_->image.isNull(); }
+bool Picture::Reduced() const { return impl_ && impl_->reduced; }
 
 Picture PictureFromImage(QImage image) {
   Picture picture;

@@ -14,6 +14,7 @@ struct Picture::Impl {
   // Every other picture reaches paper pixel for pixel, as StretchDIBits
   // copies it.
   bool fromJpeg = false;
+  bool reduced = false;
 };
 
 // Wraps an image that has already been decoded or captured.

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "platform/richtext/rtf_code_page.h"
+
 namespace platform {
 
 struct RtfFont {
   QString face;
-  int32_t charset = 0;  // ANSI unless the entry says otherwise
+  int32_t charset = kCharsetNotGiven;
 };
 
 class RtfFontTable {
@@ -22,7 +24,7 @@ class RtfFontTable {
   void EndEntry();
 
   // The character set of the entry being read, in which its name is written.
-  int32_t EntryCharset() const { return entryOpen_ ? entry_.charset : 0; }
+  int32_t EntryCharset() const { return entryOpen_ ? entry_.charset : kCharsetNotGiven; }
   // Null when the table has no such font.
   const RtfFont* Find(int32_t number) const;
 

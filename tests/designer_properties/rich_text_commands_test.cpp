@@ -78,7 +78,7 @@ TEST_F(RichTextCommandsTest, FromFileShowsTextInTheDocumentsCodePages) {
   richText->SetBounds(richText->Left(), richText->Top(), 400, 200);
   const std::string rtf = TextFile(
       "scripts.rtf",
-      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}"
+      "{\\rtf1\\ansi\\ansicpg1250\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}"
       "{\\f1\\fnil\\fcharset128 MS Gothic;}{\\f2\\fswiss\\fcharset161 Arial Greek;}}"
       "Prosz\\'ea zap\\'b3aci\\'e6\\par"
       "\\f1 \\'93\\'fa\\'96\\'7b\\'8c\\'ea\\par"

@@ -136,4 +136,36 @@ TEST_F(ImageDrawingTest, APictureIsReadOncePerJobAndAgainInTheNext) {
   EXPECT_EQ(messages.Texts().size(), 1u);
 }
 
+// Pictures that pass the job's budget go one at a time, the least recently
+// drawn first, and the static layer's only when nothing else is left. A
+// dropped file is read again, which shows here as the message of a file
+// spoiled since.
+TEST_F(ImageDrawingTest, PastTheBudgetTheLeastRecentlyDrawnPictureGoesFirst) {
+  WritePicture("logo.jpg", "JPG", 100, 100);
+  rcDefItem& logo = Image("logo.jpg");
+  engine::ItemDrawingContext staticLayer = Context();
+  staticLayer.staticLayer = true;
+  engine::DrawPlacedItem(staticLayer, *Placed(logo, {0, 0, 100, 100}));
+  std::vector<rcDefItem*> photos;
+  const auto drawPhoto = [&](int number) {
+    Draw(*Placed(*photos[static_cast<size_t>(number - 1)], {0, 0, 1000, 1000}));
+  };
+  for (int number = 1; number <= 16; ++number) {
+    WritePicture("photo" + std::to_string(number) + ".jpg", "JPG", 1000, 1000);
+    photos.push_back(&Image("photo" + std::to_string(number) + ".jpg"));
+    if (number == 16) drawPhoto(1);
+    drawPhoto(number);
+  }
+  for (const std::string name : {"logo.jpg", "photo1.jpg", "photo2.jpg", "photo3.jpg"}) {
+    WriteBytes(name, "spoiled");
+  }
+  engine::DrawPlacedItem(staticLayer, *Placed(logo, {0, 0, 100, 100}));
+  drawPhoto(1);
+  drawPhoto(3);
+  EXPECT_TRUE(messages.Texts().empty());
+  drawPhoto(2);
+  ASSERT_EQ(messages.Texts().size(), 1u);
+  EXPECT_NE(messages.Texts()[0].find("photo2.jpg"), std::string::npos);
+}
+
 }  // namespace

@@ -79,6 +79,42 @@ TEST(JpegPictures, LoadFromFile) {
             "The picture file cannot be read.");
 }
 
+// Over generated picture and drawn sizes: the decode is the smallest of
+// 1/1, 1/2, 1/4 and 1/8 that still covers the drawn size, is told before it
+// takes its pixels, and keeps the colours.
+TEST(JpegPictures, DecodedAtTheLeastScaleThatCoversTheDrawnSize) {
+  QTemporaryDir folder;
+  const std::string path =
+      tessel_test::WriteFile(folder.path().toStdString(), "q.jpg", JpegBytes(Quadrants().scaled(160, 120)));
+  for (int drawnWidth = 1; drawnWidth <= 200; drawnWidth += 7) {
+    for (const int drawnHeight : {1, 14, 15, 16, 29, 31, 60, 61, 119, 120, 121}) {
+      int64_t told = 0;
+      DecodeRequest request{drawnWidth, drawnHeight, [&](int64_t pixels) { told = pixels; }};
+      const PictureResult result = LoadJpegFile(path, request);
+      const auto* picture = std::get_if<Picture>(&result);
+      ASSERT_NE(picture, nullptr) << ReasonOf(result);
+      const int divisor = 160 / picture->Width();
+      const std::string where = std::to_string(drawnWidth) + " x " + std::to_string(drawnHeight);
+      ASSERT_EQ(picture->Width() * divisor, 160) << where;
+      EXPECT_EQ(picture->Height() * divisor, 120) << where;
+      EXPECT_EQ(told, int64_t{picture->Width()} * picture->Height()) << where;
+      EXPECT_EQ(picture->Reduced(), divisor > 1) << where;
+      // Covers the drawn size when reduced, and the next scale would not.
+      EXPECT_TRUE(divisor == 1 || (picture->Width() >= drawnWidth && picture->Height() >= drawnHeight)) << where;
+      EXPECT_TRUE(divisor == 8 || 160 / divisor / 2 < drawnWidth || 120 / divisor / 2 < drawnHeight) << where;
+      const QImage& image = picture->impl().image;
+      ExpectNear(image.pixel(0, 0), 0xffff0000);
+      ExpectNear(image.pixel(image.width() - 1, image.height() - 1), 0xffffffff);
+    }
+  }
+  // A bitmap is never reduced.
+  const std::string bitmap = tessel_test::WriteFile(folder.path().toStdString(), "c.bmp",
+                                                    tessel_test::BmpBytes(Quadrants().scaled(40, 30)));
+  int64_t told = 0;
+  const PictureResult whole = LoadBitmapFile(bitmap, DecodeRequest{5, 5, [&](int64_t pixels) { told = pixels; }});
+  EXPECT_EQ(std::get<Picture>(whole).Width() * 100 + told, 4000 + 1200);
+}
+
 TEST(JpegPictures, DamagedDataIsRefusedWithoutEndingTheProcess) {
   const QByteArray jpeg = JpegBytes(Quadrants());
   EXPECT_EQ(ReasonOf(Decode(jpeg.left(jpeg.size() / 2))),

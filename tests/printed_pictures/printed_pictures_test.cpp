@@ -4,6 +4,8 @@
 // is embedded once.
 #include <gtest/gtest.h>
 
+#include <QColor>
+#include <QImage>
 #include <QTemporaryDir>
 #include <fstream>
 #include <set>
@@ -132,10 +134,38 @@ constexpr const char* kStyles =
     "[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\nSIZE=8\nNAME=Arial\n";
 
 std::string ImageRegion(int number, const std::string& name, int left, int top,
-                        const std::string& parent, const std::string& file) {
+                        const std::string& parent, const std::string& file, int width = 96, int height = 64) {
   return "[RC" + std::to_string(number) + "]\nNAME=" + name + "\nLEFT=" + std::to_string(left) +
-         "\nTOP=" + std::to_string(top) + "\nWIDTH=96\nHEIGHT=64\nPARENT=" + parent +
-         "\nIMAGEFILE=" + file + "\nFILELOCATION=\n";
+         "\nTOP=" + std::to_string(top) + "\nWIDTH=" + std::to_string(width) + "\nHEIGHT=" +
+         std::to_string(height) + "\nPARENT=" + parent + "\nIMAGEFILE=" + file + "\nFILELOCATION=\n";
+}
+
+// A banner with one picture on every page, and a body of rows three to a
+// page, each row with a caption and a picture the host names.
+std::string BannerAndRows(const std::string& bannerFile, int bannerWidth, int bannerHeight, int rowPictureSize) {
+  return std::string(kStyles) + "[REPORT]\nRC1=FIXEDREGION\nRC2=FIXEDREGION\n"
+         "[RC1]\nNAME=Banner\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=100\nPARENT=REPORT\n"
+         "[Banner]\nRC3=IMAGEREGION\n" +
+         ImageRegion(3, "Logo", 10, 10, "Banner", bannerFile, bannerWidth, bannerHeight) +
+         "[RC2]\nNAME=Body\nLEFT=0\nTOP=120\nWIDTH=700\nHEIGHT=780\nPARENT=REPORT\n"
+         "[Body]\nRC4=REPEATREGION\n"
+         "[RC4]\nNAME=Row\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=250\nPARENT=Body\n"
+         "[Row]\nRC5=VARIABLE\nRC6=IMAGEREGION\n"
+         "[RC5]\nNAME=Caption\nLEFT=400\nTOP=10\nWIDTH=200\nHEIGHT=20\nPARENT=Row\n"
+         "VARTYPE=string\nHLWHEN=none\nSTYLE=DEFAULTSTYLE\nHLSTYLE=DEFAULTSTYLE\n" +
+         ImageRegion(6, "Photo", 10, 10, "Row", "DYNAMIC", rowPictureSize, rowPictureSize);
+}
+
+void EnterRows(int rows, const std::string& pictureFile) {
+  zBxBeginRegion("Body");
+  for (int row = 1; row <= rows; ++row) {
+    zBxBeginRegion("Row");
+    zBxSetVariable("Caption", ("Row " + std::to_string(row)).c_str());
+    const std::string file = pictureFile.empty() ? "photo" + std::to_string(row) + ".jpg" : pictureFile;
+    zBxSetVariable("Photo", file.c_str());
+    zBxEndRegion();
+  }
+  zBxEndRegion();
 }
 
 class PrintedPictures : public ::testing::Test {
@@ -237,26 +267,8 @@ TEST_F(PrintedPictures, APictureOnEveryPageIsEmbeddedOnceAJob) {
     for (int x = 0; x < photo.width(); ++x) photo.setPixel(x, y, Noise(x, y) | 0xFF000000u);
   }
   Write("photo.jpg", JpegBytes(photo));
-  const std::string text = std::string(kStyles) +
-                           "[REPORT]\nRC1=FIXEDREGION\nRC2=FIXEDREGION\n"
-                           "[RC1]\nNAME=Banner\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=100\nPARENT=REPORT\n"
-                           "[Banner]\nRC3=IMAGEREGION\n" +
-                           ImageRegion(3, "Logo", 10, 10, "Banner", "logo.bmp") +
-                           "[RC2]\nNAME=Body\nLEFT=0\nTOP=120\nWIDTH=700\nHEIGHT=300\nPARENT=REPORT\n"
-                           "[Body]\nRC4=REPEATREGION\n"
-                           "[RC4]\nNAME=Row\nLEFT=0\nTOP=0\nWIDTH=700\nHEIGHT=100\nPARENT=Body\n"
-                           "[Row]\nRC5=VARIABLE\nRC6=IMAGEREGION\n"
-                           "[RC5]\nNAME=Caption\nLEFT=120\nTOP=10\nWIDTH=200\nHEIGHT=20\nPARENT=Row\n"
-                           "VARTYPE=string\nHLWHEN=none\nSTYLE=DEFAULTSTYLE\nHLSTYLE=DEFAULTSTYLE\n" +
-                           ImageRegion(6, "Photo", 10, 10, "Row", "photo.jpg");
-  zBxCreateReport(Write("rows.qnf", text).c_str());
-  zBxBeginRegion("Body");
-  for (int row = 1; row <= 9; ++row) {
-    zBxBeginRegion("Row");
-    zBxSetVariable("Caption", ("Row " + std::to_string(row)).c_str());
-    zBxEndRegion();
-  }
-  zBxEndRegion();
+  zBxCreateReport(Write("rows.qnf", BannerAndRows("logo.bmp", 96, 64, 96)).c_str());
+  EnterRows(9, "photo.jpg");
 
   for (const std::string name : {"rows.pdf", "again.pdf"}) {
     const std::string pdf = PrintTo(name, [] { zBxPrintReport(); });
@@ -273,6 +285,57 @@ TEST_F(PrintedPictures, APictureOnEveryPageIsEmbeddedOnceAJob) {
     ASSERT_EQ(pixels.size(), 12u);
     EXPECT_EQ(PixelDifferences(pixels[0], logo.colours), "") << name;
   }
+}
+
+// A photo far larger than the job's pixel budget, in the banner of every
+// page, is decoded for the size it is drawn at and embedded once.
+TEST_F(PrintedPictures, ALargePhotoOnEveryPageIsEmbeddedOnceAtTheSizeItIsDrawn) {
+  QImage photo(5000, 4000, QImage::Format_RGB888);
+  for (int y = 0; y < photo.height(); ++y) {
+    uchar* row = photo.scanLine(y);
+    for (int x = 0; x < photo.width(); ++x, row += 3) row[0] = x % 256, row[1] = y % 256, row[2] = 90;
+  }
+  Write("header.jpg", JpegBytes(photo, 80));
+  Write("small.jpg", JpegBytes(photo.copy(0, 0, 40, 30)));
+  // 2 x 1.5 inches at 600 pixels an inch: a quarter of the photo covers it.
+  zBxCreateReport(Write("large.qnf", BannerAndRows("header.jpg", 200, 150, 50)).c_str());
+  EnterRows(36, "small.jpg");
+  const std::string pdf = PrintTo("large.pdf", [] { zBxPrintReport(); });
+  EXPECT_EQ(messages_.Texts(), Texts{});
+  EXPECT_EQ(PdfInfo(pdf)["Pages"], "12");
+  const std::vector<PdfImage> listed = PdfImageList(pdf);
+  ASSERT_EQ(listed.size(), 48u);
+  EXPECT_EQ(ObjectsOf(listed).size(), 2u);
+  EXPECT_EQ(listed[0].width, 1250);
+  EXPECT_EQ(listed[0].height, 1000);
+}
+
+// Every row draws a picture of its own, 20 million pixels in all, past the
+// job's budget: the pictures of the rows go one at a time, the logo of
+// every page stays and is embedded once.
+TEST_F(PrintedPictures, PicturesOfManyRowsPassingTheBudgetLeaveTheLogoEmbeddedOnce) {
+  Write("logo.bmp", TrueColour(kHeight).bytes);
+  constexpr int kRows = 20;
+  for (int row = 1; row <= kRows; ++row) {
+    QImage photo(1000, 1000, QImage::Format_RGB888);
+    photo.fill(QColor::fromHsv(row * 17 % 360, 200, 200));
+    Write("photo" + std::to_string(row) + ".jpg", JpegBytes(photo, 50));
+  }
+  // Each photo is drawn 2 inches square, larger than itself: kept whole.
+  zBxCreateReport(Write("rows.qnf", BannerAndRows("logo.bmp", 96, 64, 200)).c_str());
+  EnterRows(kRows, "");
+  const std::string pdf = PrintTo("rows.pdf", [] { zBxPrintReport(); });
+  EXPECT_EQ(messages_.Texts(), Texts{});
+  EXPECT_EQ(PdfInfo(pdf)["Pages"], "7");
+  const std::vector<PdfImage> listed = PdfImageList(pdf);
+  ASSERT_EQ(listed.size(), 7u + kRows);
+  EXPECT_EQ(ObjectsOf(listed).size(), 1u + kRows);
+  std::set<int> logoObjects;
+  for (const PdfImage& image : listed) {
+    if (image.width == kWidth) logoObjects.insert(image.object);
+    else EXPECT_EQ(image.width, 1000);
+  }
+  EXPECT_EQ(logoObjects.size(), 1u);
 }
 
 }  // namespace

@@ -22,9 +22,13 @@ std::string TextOf(const std::string& rtf) { return LoadDocument(rtf)->PlainText
 
 TEST(RtfCodePages, TheDocumentsCodePageReadsEveryScript) {
   for (const auto& sample : kCodePageSamples) {
-    const std::string header = "{\\rtf1\\ansi\\ansicpg" + std::to_string(sample.codePage) +
-                               "\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}";
-    EXPECT_EQ(TextOf(header + EscapedRtfBytes(sample.bytes) + "}"), sample.utf8) << sample.language;
+    // A font of the DEFAULT set, and one that names no set, take the
+    // document's code page.
+    for (const char* font : {"\\fcharset1 Arial", "\\fswiss Arial"}) {
+      const std::string header = "{\\rtf1\\ansi\\ansicpg" + std::to_string(sample.codePage) +
+                                 "\\deff0{\\fonttbl{\\f0" + font + ";}}";
+      EXPECT_EQ(TextOf(header + EscapedRtfBytes(sample.bytes) + "}"), sample.utf8) << sample.language;
+    }
     // Without a font table the bytes are the document's too.
     EXPECT_EQ(TextOf("{\\rtf1\\ansi\\ansicpg" + std::to_string(sample.codePage) + " " +
                      EscapedRtfBytes(sample.bytes) + "}"),
@@ -50,19 +54,47 @@ TEST(RtfCodePages, MixedFontsEachReadInTheirOwnCodePage) {
   for (const auto& sample : kCodePageSamples) expected += std::string(sample.utf8) + "\n";
   EXPECT_EQ(TextOf(tessel_test::MixedCodePageRtf()), expected);
 
-  // ANSI, symbol and unknown sets take the document's code page; \plain and a
-  // group's end go back to the font in force before, and to its code page.
+  // \plain and a group's end go back to the font in force before, and to
+  // its code page.
   const auto document = LoadDocument(
-      "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\froman\\fcharset0 Times New Roman;}"
-      "{\\f1\\fswiss\\fcharset161 Arial Greek;}{\\f2\\ftech\\fcharset2 Symbol;}"
-      "{\\f3\\fnil\\fcharset77 Mac;}{\\f4\\fnil\\fcharset128 MS Gothic;}}"
-      "\\'c4\\'e0 {\\f1 \\'c4\\'e1 }\\f2 \\'c4\\'e0 \\f3 \\'c4\\'e0 \\f4 \\'82\\'a0\\plain  \\'c4\\'e0 "
-      "\\f7 \\'c4\\'e0}");
-  EXPECT_EQ(document->PlainText(), "Да Δα Да Да あ Да Да");
+      "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\froman\\fcharset204 Times New Roman;}"
+      "{\\f1\\fswiss\\fcharset161 Arial Greek;}{\\f4\\fnil\\fcharset128 MS Gothic;}}"
+      "\\'c4\\'e0 {\\f1 \\'c4\\'e1 }\\f4 \\'82\\'a0\\plain  \\'c4\\'e0 \\f7 \\'c4\\'e0}");
+  EXPECT_EQ(document->PlainText(), "Да Δα あ Да Да");
   EXPECT_EQ(FamilyOf(FormatOf(*document, "Δα")), "Arial Greek");
   // A font the table does not name leaves the font, and its code page, as
   // they were.
   EXPECT_EQ(TextOf("{\\rtf1{\\fonttbl{\\f0\\fcharset204 A;}}\\f0\\'c4\\f9\\'c4}"), "ДД");
+}
+
+// Every Windows character set, in a document of another code page: the
+// set decides, the document only for DEFAULT and for numbers that name no
+// set. The sets whose code page is not read give one character a byte.
+TEST(RtfCodePages, EachCharacterSetHasItsCodePageWhateverTheDocumentSays) {
+  struct Case {
+    int32_t charset;
+    int32_t documentCodePage;
+    const char* rtfBytes;
+    const char* utf8;
+  };
+  const Case cases[] = {
+      {0, 936, "Caf\\'e9s ok \\'a9 2024", "Cafés ok © 2024"}, {0, 1251, "Caf\\'e9 na\\'efve", "Café naïve"},
+      {0, 950, "Copyright \\'a9 2004", "Copyright © 2004"}, {1, 1251, "\\'c4\\'e0", "Да"},
+      {1, 932, "\\'82\\'a0", "あ"}, {2, 936, "\\'c4\\'e3", "Äã"}, {128, 1252, "\\'82\\'a0", "あ"},
+      {129, 1251, "\\'be\\'c8", "안"}, {130, 949, "\\'88\\'61", "\u02c6a"}, {134, 950, "\\'c4\\'e3", "你"},
+      {136, 936, "\\'a4\\'a4", "中"}, {161, 1251, "\\'c4\\'e1", "Δα"}, {162, 1251, "\\'dd\\'fe", "İş"},
+      {163, 1251, "\\'ea\\'f2", "\u00ea\u0323"}, {177, 1251, "\\'f9\\'ec", "של"},
+      {178, 1251, "\\'e3\\'d1", "مر"}, {186, 1251, "\\'e8\\'fb", "čū"}, {204, 1250, "\\'c4\\'e0", "Да"},
+      {222, 1251, "\\'ca\\'c7", "สว"}, {238, 1251, "\\'a3\\'f3", "Łó"}, {77, 936, "\\'c4\\'e3", "Äã"},
+      {85, 936, "\\'c4\\'e3", "Äã"}, {254, 936, "\\'c4\\'e3", "Äã"}, {255, 936, "\\'c4\\'e3", "Äã"},
+      {300, 1251, "\\'c4\\'e0", "Да"},
+  };
+  for (const Case& c : cases) {
+    const std::string rtf = "{\\rtf1\\ansi\\ansicpg" + std::to_string(c.documentCodePage) +
+                            "\\deff0{\\fonttbl{\\f0\\fnil\\fcharset" + std::to_string(c.charset) +
+                            " Font;}}" + c.rtfBytes + "}";
+    EXPECT_EQ(TextOf(rtf), c.utf8) << "charset " << c.charset << " in " << c.documentCodePage;
+  }
 }
 
 TEST(RtfCodePages, FontNamesAreReadInTheirOwnCharacterSet) {
@@ -133,7 +165,7 @@ TEST(RtfCodePages, LargeDoubleByteInputIsReadWhole) {
   run += "}";
   EXPECT_EQ(LoadDocument(run)->CharacterCount(), 200000);
 
-  std::string groups = "{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset136 B;}}";
+  std::string groups = "{\\rtf1\\ansicpg936{\\fonttbl{\\f0\\fcharset1 A;}{\\f1\\fcharset136 B;}}";
   for (int i = 0; i < 50000; ++i) groups += "{\\'c4\\'e3}{\\f1\\'a4\\'a4}";
   groups += "}";
   const auto document = LoadDocument(groups);

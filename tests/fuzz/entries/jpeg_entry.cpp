@@ -40,6 +40,16 @@ int FuzzOne(const uint8_t* data, size_t size) {
     CheckInvariant(fromFile.index() == fromMemory.index(),
                    "a JPEG decodes from a file exactly when it decodes from memory");
   }
+  // Decoded for a drawn size, as on a page: libjpeg's scaled decoding reads
+  // the same data, and a reduced picture still covers the size.
+  const int32_t drawn = 1 + (size > 0 ? data[size - 1] : 0);
+  const platform::PictureResult scaled = platform::LoadJpegFile(path, {drawn, drawn, nullptr});
+  CheckDecoded(scaled);
+  CheckInvariant(scaled.index() == fromFile.index(), "a JPEG decodes at a reduced scale exactly when whole");
+  if (const auto* picture = std::get_if<platform::Picture>(&scaled); picture && picture->Reduced()) {
+    CheckInvariant(picture->Width() >= drawn && picture->Height() >= drawn,
+                   "a reduced JPEG covers the size it is drawn at");
+  }
   return 0;
 }
 
