@@ -7,6 +7,7 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -62,6 +63,8 @@ PrivateScheduler::PrivateScheduler(const std::string& queue)
             "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\nPrintcap " + root + "/printcap\n");
   child_ = ::fork();
   if (child_ == 0) {
+    // A test that dies without its destructor takes the scheduler along.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     const std::string conf = root + "/conf/cupsd.conf";
     const std::string files = root + "/conf/cups-files.conf";
     ::execl(kCupsd, kCupsd, "-f", "-c", conf.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
