@@ -122,23 +122,19 @@ void StartJobWhenPrinting(std::optional<platform::PrintJob>& job) {
 
 // Each page of the print as many times as the print dialog asked: whole
 // copies one after the other when collated, else each page repeated before
-// the next; a new sheet before every page but the first. Once on the
-// preview.
+// the next; all of it last sheet first when the dialog asked for reverse
+// order. A new sheet before every page but the first. Once on the preview.
 void DrawSheets(int32_t pageCount, const std::function<void(int32_t page)>& drawPage) {
   const bool printing = Printing();
   const platform::PrintSettings settings =
       printing ? platform::Printer().Settings() : platform::PrintSettings{};
-  const int32_t copies = std::max(settings.copies, 1);
-  bool first = true;
-  const auto sheet = [&](int32_t page) {
-    if (!first && printing) platform::Printer().NewPage();
-    first = false;
-    drawPage(page);
-  };
-  for (int32_t outer = 1; outer <= (settings.collate ? copies : pageCount); ++outer) {
-    for (int32_t inner = 1; inner <= (settings.collate ? pageCount : copies); ++inner) {
-      sheet(settings.collate ? inner : outer);
-    }
+  const int64_t copies = std::max(settings.copies, 1);
+  const int64_t sheets = copies * pageCount;
+  for (int64_t sheet = 0; sheet < sheets; ++sheet) {
+    const int64_t inOrder = settings.reverse ? sheets - 1 - sheet : sheet;
+    const int64_t page = settings.collate ? inOrder % pageCount : inOrder / copies;
+    if (sheet > 0 && printing) platform::Printer().NewPage();
+    drawPage(static_cast<int32_t>(page + 1));
   }
 }
 

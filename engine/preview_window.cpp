@@ -331,7 +331,7 @@ bool TPrev::eventFilter(QObject* watched, QEvent* event) {
 void RunPreview() {
   if (!platform::HasDisplay() || !platform::EnsureApplication()) {
     RunLayout();
-    std::fputs("zbx_qn: no display, the preview cannot be shown\n", stderr);
+    std::fputs("Tessel: There is no display to show the preview on.\n", stderr);
     return;
   }
   TPrev prev(nullptr);

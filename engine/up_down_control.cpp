@@ -1,5 +1,7 @@
 #include "engine/up_down_control.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
@@ -18,6 +20,18 @@ UpDownControl::UpDownControl(QLineEdit& buddy, QWidget* parent)
   down_->setAutoRepeat(true);
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+  buddy_.installEventFilter(this);
+}
+
+bool UpDownControl::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &buddy_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Up || key == Qt::Key_Down) {
+      Step(key == Qt::Key_Up ? +1 : -1);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void UpDownControl::SetRange(int32_t minimum, int32_t maximum) {

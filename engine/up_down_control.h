@@ -2,6 +2,7 @@
 // The up-down control bound to the page box: two arrow buttons that move a
 // position within a range, without wrap-around. Before it moves it tells its
 // owner (the "changing" event), then it writes the new position into the box.
+// The Up and Down arrow keys in the box step it as the arrows do.
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -22,6 +23,9 @@ class UpDownControl : public QWidget {
 
   // What a click on the arrows does: +1 up, -1 down.
   void Step(int32_t delta);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QLineEdit& buddy_;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the engine and the host stand-in, then runs the shipped host script
-# against the shipped sample template. With no printer the report comes out
-# as a PDF whose path is printed (sample-report.pdf here unless ZBX_PRINT_TO
-# names another file).
+# against the shipped sample template. The report always comes out as a PDF,
+# whose path is printed: sample-report.pdf here unless ZBX_PRINT_TO names
+# another file. To print it on the default CUPS printer instead, run
+#   build/sample/host/zbx_host build/sample/engine/libzbx_qn.so samples/sample.txt
+# afterwards, without ZBX_PRINT_TO.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

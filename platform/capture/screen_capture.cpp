@@ -1,6 +1,8 @@
 #include "platform/capture/screen_capture.h"
 
 #include <QImage>
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -70,12 +72,15 @@ uint32_t Channel(unsigned long pixel, unsigned long mask) {
   return bits >= 8 ? value >> (bits - 8) : (value * 255u) / ((1u << bits) - 1u);
 }
 
-PictureResult ToPicture(XImage* ximage) {
-  if (auto refused = CheckPictureSize(ximage->width, ximage->height)) return *refused;
-  QImage image(ximage->width, ximage->height, QImage::Format_RGB32);
+// The image's pixels at (left, top) of a picture of width by height whose
+// other pixels are white: the part of a window off the screen has none.
+PictureResult ToPicture(XImage* ximage, int left, int top, int width, int height) {
+  if (auto refused = CheckPictureSize(width, height)) return *refused;
+  QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) return PictureError{"no memory for the captured picture"};
-  for (int y = 0; y < ximage->height; ++y) {
-    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+  image.fill(Qt::white);
+  for (int y = 0; ximage != nullptr && y < ximage->height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(top + y)) + left;
     for (int x = 0; x < ximage->width; ++x) {
       const unsigned long pixel = XGetPixel(ximage, x, y);
       row[x] = qRgb(static_cast<int>(Channel(pixel, ximage->red_mask)),
@@ -135,12 +140,29 @@ PictureResult CaptureDrawable(Display* display, Window window) {
     return PictureError{"the window " + std::to_string(window) + " is not shown"};
   }
   if (auto refused = CheckPictureSize(attributes.width, attributes.height)) return *refused;
-  std::unique_ptr<XImage, XImageDeleter> image(
-      XGetImage(display, window, 0, 0, static_cast<unsigned>(attributes.width),
-                static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap));
-  XSync(display, False);
-  if (!image || lastXError != 0) return PictureError{"the window's pixels could not be read"};
-  return ToPicture(image.get());
+  // The server has pixels only for what lies on the screen: a window partly
+  // beyond its edge is read where it is on it, and the rest stays white.
+  int rootX = 0, rootY = 0;
+  Window ignored = 0;
+  XWindowAttributes screen{};
+  if (!XTranslateCoordinates(display, window, attributes.root, 0, 0, &rootX, &rootY, &ignored) ||
+      !XGetWindowAttributes(display, attributes.root, &screen) || lastXError != 0) {
+    return PictureError{"the window's place on the screen could not be read"};
+  }
+  const int64_t left = std::max<int64_t>(rootX, 0);
+  const int64_t top = std::max<int64_t>(rootY, 0);
+  const int64_t right = std::min<int64_t>(int64_t{rootX} + attributes.width, screen.width);
+  const int64_t bottom = std::min<int64_t>(int64_t{rootY} + attributes.height, screen.height);
+  std::unique_ptr<XImage, XImageDeleter> image;
+  if (left < right && top < bottom) {
+    image.reset(XGetImage(display, window, static_cast<int>(left - rootX), static_cast<int>(top - rootY),
+                          static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
+                          AllPlanes, ZPixmap));
+    XSync(display, False);
+    if (!image || lastXError != 0) return PictureError{"the window's pixels could not be read"};
+  }
+  return ToPicture(image.get(), static_cast<int>(left - rootX), static_cast<int>(top - rootY),
+                   attributes.width, attributes.height);
 }
 
 bool WaylandOnly() {

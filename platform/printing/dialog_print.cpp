@@ -6,6 +6,7 @@
 #include <exception>
 #include <memory>
 
+#include "platform/printing/cups_queue.h"
 #include "platform/printing/pdf_printer.h"
 #include "platform/printing/printer.h"
 #include "platform/printing/system_printer.h"
@@ -24,6 +25,7 @@ std::unique_ptr<TPrinter> PrinterInPlaceOf(const PrintSettings& chosen) {
     return pdf;
   }
   EnsureApplication();
+  FollowCupsServer();
   const QPrinterInfo named = QPrinterInfo::printerInfo(QString::fromStdString(chosen.printerName));
   if (named.isNull()) throw EPrinter("The printer " + chosen.printerName + " does not exist.");
   auto system = std::make_unique<SystemPrinter>(named);
@@ -49,7 +51,7 @@ class ChosenPrinter {
     try {
       printer_.ApplySettings(before_);
     } catch (const std::exception& error) {
-      std::fprintf(stderr, "zbx_qn: %s\n", error.what());
+      std::fprintf(stderr, "Tessel: %s\n", error.what());
     }
   }
   ChosenPrinter(const ChosenPrinter&) = delete;

@@ -6,18 +6,16 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 
-#include "platform/drawing/qpainter_canvas.h"
 #include "platform/ini/file_replacement.h"
+#include "platform/printing/pdf_job_file.h"
 #include "platform/system/qt_application.h"
-#include "platform/text/win1252.h"
 
 namespace platform {
 namespace {
@@ -38,6 +36,17 @@ std::string PrintTarget() {
   return value != nullptr ? std::string(value) : std::string();
 }
 
+// The drawn job into the file that takes the target's name on commit.
+bool CopyFile(const std::string& fromPath, QSaveFile& to) {
+  QFile from(QString::fromStdString(fromPath));
+  if (!from.open(QIODevice::ReadOnly)) return false;
+  while (!from.atEnd()) {
+    const QByteArray chunk = from.read(1 << 20);
+    if (chunk.isEmpty() || to.write(chunk) != chunk.size()) return false;
+  }
+  return true;
+}
+
 bool HasGuiApplication() {
   return EnsureApplication() ||
          qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -45,22 +54,15 @@ bool HasGuiApplication() {
 
 }  // namespace
 
-// Members in the order they must come up; they go down in reverse.
 struct PdfPrinter::Job {
   std::string printTo;
   std::string path;
   bool numbered = true;
   TPrinterOrientation orientation = TPrinterOrientation::poPortrait;
   QSaveFile file;
-  std::optional<QPdfWriter> writer;
-  QPainter painter;
-  std::optional<QPainterCanvas> canvas;
+  std::optional<PdfJobFile> drawing;
 
   explicit Job(const std::string& filePath) : path(filePath), file(QString::fromStdString(filePath)) {}
-  ~Job() {
-    canvas.reset();
-    if (painter.isActive()) painter.end();
-  }
 };
 
 PdfPrinter::PdfPrinter()
@@ -91,35 +93,26 @@ void PdfPrinter::BeginDoc() {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
                    job->file.errorString().toStdString());
   }
-  job->writer.emplace(&job->file);
-  job->writer->setResolution(kPixelsPerInch);
-  job->writer->setPageLayout(LetterLayout(orientation_));
-  job->writer->setTitle(QString::fromStdString(Win1252ToUtf8(title_)));
-  job->writer->setCreator(QStringLiteral("zbx_qn"));
-  if (!job->painter.begin(&*job->writer)) {
-    throw EPrinter("Cannot start the PDF file " + job->path + ".");
-  }
-  job->canvas.emplace(job->painter, kPixelsPerInch);
+  job->drawing.emplace(LetterLayout(orientation_), kPixelsPerInch,
+                       PdfJobLook{Settings().grayscale, title_});
   job_ = std::move(job);
-  canvas_.SetTarget(&*job_->canvas);
+  canvas_.SetTarget(&job_->drawing->Canvas());
 }
 
 void PdfPrinter::NewPage() {
   if (!job_) throw EPrinter("Printer is not currently printing");
-  if (!job_->writer->newPage()) throw EPrinter("Cannot start a new page in " + job_->path + ".");
+  job_->drawing->NewPage();
 }
 
 void PdfPrinter::EndDoc() {
   if (!job_) return;
   canvas_.SetTarget(nullptr);
   const std::unique_ptr<Job> job = std::move(job_);
-  job->canvas.reset();
-  const bool finished = job->painter.end();
-  if (!finished || !job->file.commit()) {
+  if (!CopyFile(job->drawing->Finish(), job->file) || !job->file.commit()) {
     throw EPrinter("Cannot write the PDF file " + job->path + ": " +
                    job->file.errorString().toStdString());
   }
-  if (job->numbered) names_.CountJob(job->printTo);
+  if (job->numbered) names_.CountJob(job->printTo, job->path);
   std::fprintf(stderr, "zbx_qn: printed to %s\n", job->path.c_str());
   std::fflush(stderr);
 }
@@ -128,8 +121,7 @@ void PdfPrinter::Abort() {
   if (!job_) return;
   canvas_.SetTarget(nullptr);
   const std::unique_ptr<Job> job = std::move(job_);
-  job->canvas.reset();
-  job->painter.end();
+  job->drawing.reset();
   // Without a commit the temporary file is removed and nothing appears.
   job->file.cancelWriting();
 }

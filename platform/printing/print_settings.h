@@ -15,6 +15,10 @@ struct PrintSettings {
   // Not empty: the print is written as a PDF to this file (a native path)
   // instead of going to a printer.
   std::string outputFile;
+  // The last page first: the whole print, copies included, in reverse.
+  bool reverse = false;
+  // Every colour printed as its grey.
+  bool grayscale = false;
 
   friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };

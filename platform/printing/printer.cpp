@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "platform/printing/cups_queue.h"
 #include "platform/printing/pdf_printer.h"
 #include "platform/printing/system_printer.h"
 #include "platform/system/qt_application.h"
@@ -23,6 +24,7 @@ TPrinter* MakeProcessPrinter() {
   const char* printTo = std::getenv("ZBX_PRINT_TO");
   if (printTo != nullptr && *printTo != '\0') return new PdfPrinter();
   EnsureApplication();
+  FollowCupsServer();
   const QPrinterInfo systemDefault = QPrinterInfo::defaultPrinter();
   if (!systemDefault.isNull()) return new SystemPrinter(systemDefault);
   return new PdfPrinter();
@@ -66,9 +68,9 @@ PrintJob::~PrintJob() {
     }
   } catch (const std::exception& error) {
     // A destructor cannot pass the failure on; End() does.
-    std::fprintf(stderr, "zbx_qn: %s\n", error.what());
+    std::fprintf(stderr, "Tessel: %s\n", error.what());
   } catch (...) {
-    std::fprintf(stderr, "zbx_qn: the print job could not be ended\n");
+    std::fprintf(stderr, "Tessel: The print job could not be ended.\n");
   }
 }
 

@@ -3,8 +3,8 @@
 // orientation, one job at a time (BeginDoc, NewPage, EndDoc, Abort), its
 // canvas, and the device values read with GetDeviceCaps.
 //
-// Backends: the system's default printer through Qt and CUPS when one is
-// configured; otherwise, or whenever ZBX_PRINT_TO names a file, each job is
+// Backends: the system's default CUPS printer when one is configured, each
+// job drawn as a PDF and handed to its queue; otherwise, or whenever ZBX_PRINT_TO names a file, each job is
 // written as a PDF (the named file; later jobs of the same process get -2, -3
 // before the extension; without the variable zbx_qn-N.pdf in the current
 // folder) and its path goes to standard error.
@@ -55,8 +55,9 @@ class TPrinter {
   virtual int32_t PageHeight() const = 0;
 
   // The settings the next job takes: the printer's name, the copies each job
-  // is to hold (drawn by the job's caller, on every backend alike, so that
-  // the order of the pages is the same everywhere) and a file to print to.
+  // is to hold and their order (drawn by the job's caller, on every backend
+  // alike, so that the order of the pages is the same everywhere), grey or
+  // colour (drawn by the backend) and a file to print to.
   const PrintSettings& Settings() const { return settings_; }
   // False, and nothing changed, when this printer cannot take them (the PDF
   // backend asked for a system printer); the copies are held within

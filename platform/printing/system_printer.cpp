@@ -1,13 +1,13 @@
 #include "platform/printing/system_printer.h"
 
 #include <QPageLayout>
-#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QString>
 #include <optional>
 
-#include "platform/drawing/qpainter_canvas.h"
+#include "platform/printing/cups_queue.h"
+#include "platform/printing/pdf_job_file.h"
 #include "platform/text/win1252.h"
 
 namespace platform {
@@ -20,19 +20,19 @@ QPageLayout::Orientation ToQt(TPrinterOrientation orientation) {
 
 }  // namespace
 
+// The job is drawn as a PDF and handed to the queue through the CUPS
+// library, whose answer says whether the queue took it: Qt's own CUPS
+// printing throws that answer away.
 struct SystemPrinter::Job {
-  QPainter painter;
-  std::optional<QPainterCanvas> canvas;
-  ~Job() {
-    canvas.reset();
-    if (painter.isActive()) painter.end();
-  }
+  std::optional<PdfJobFile> drawing;
 };
 
 SystemPrinter::SystemPrinter(const QPrinterInfo& printer)
     : printer_(std::make_unique<QPrinter>(printer, QPrinter::HighResolution)) {
   printer_->setFullPage(false);
-  KeepSettings(PrintSettings{printer_->printerName().toStdString(), 1, false, {}});
+  PrintSettings settings;
+  settings.printerName = printer_->printerName().toStdString();
+  KeepSettings(settings);
 }
 
 bool SystemPrinter::ApplySettings(const PrintSettings& settings) {
@@ -54,46 +54,35 @@ SystemPrinter::~SystemPrinter() { Abort(); }
 void SystemPrinter::SetOrientation(TPrinterOrientation orientation) { orientation_ = orientation; }
 TPrinterOrientation SystemPrinter::Orientation() const { return orientation_; }
 
-void SystemPrinter::SetTitle(const std::string& ansiTitle) {
-  printer_->setDocName(QString::fromStdString(Win1252ToUtf8(ansiTitle)));
-}
+void SystemPrinter::SetTitle(const std::string& ansiTitle) { title_ = ansiTitle; }
 
 void SystemPrinter::BeginDoc() {
   if (job_) throw EPrinter("Printing in progress");
   printer_->setPageOrientation(ToQt(orientation_));
   auto job = std::make_unique<Job>();
-  if (!job->painter.begin(printer_.get())) {
-    throw EPrinter("The printer " + printer_->printerName().toStdString() +
-                   " cannot start a job.");
-  }
-  job->canvas.emplace(job->painter, printer_->resolution());
+  job->drawing.emplace(printer_->pageLayout(), printer_->resolution(),
+                       PdfJobLook{Settings().grayscale, title_});
   job_ = std::move(job);
-  canvas_.SetTarget(&*job_->canvas);
+  canvas_.SetTarget(&job_->drawing->Canvas());
 }
 
 void SystemPrinter::NewPage() {
   if (!job_) throw EPrinter("Printer is not currently printing");
-  if (!printer_->newPage()) throw EPrinter("The printer cannot start a new page.");
+  job_->drawing->NewPage();
 }
 
 void SystemPrinter::EndDoc() {
   if (!job_) return;
   canvas_.SetTarget(nullptr);
   const std::unique_ptr<Job> job = std::move(job_);
-  job->canvas.reset();
-  if (!job->painter.end() || printer_->printerState() == QPrinter::Error) {
-    throw EPrinter("The printer " + printer_->printerName().toStdString() +
-                   " could not take the job.");
-  }
+  SubmitPdfToCups(printer_->printerName().toStdString(), job->drawing->Finish(),
+                  Win1252ToUtf8(title_));
 }
 
 void SystemPrinter::Abort() {
   if (!job_) return;
   canvas_.SetTarget(nullptr);
-  const std::unique_ptr<Job> job = std::move(job_);
-  job->canvas.reset();
-  printer_->abort();
-  job->painter.end();
+  job_.reset();
 }
 
 bool SystemPrinter::Printing() const { return job_ != nullptr; }

@@ -1,7 +1,9 @@
 #pragma once
-// The system's default printer through Qt and CUPS, at the printer's own
-// resolution and paper.
+// A printer of the system's CUPS scheduler, at the printer's own resolution
+// and paper. Each job is drawn as a PDF and handed to the queue, and the
+// scheduler's answer decides whether it printed.
 #include <memory>
+#include <string>
 
 #include "platform/drawing/forwarding_canvas.h"
 #include "platform/printing/device_values.h"
@@ -25,7 +27,9 @@ class SystemPrinter : public TPrinter {
   void SetTitle(const std::string& ansiTitle) override;
   void BeginDoc() override;
   void NewPage() override;
-  // Throws EPrinter when the job cannot be handed to the printer.
+  // Throws EPrinter when the queue does not take the job (it refuses jobs,
+  // it is gone, the scheduler cannot be reached), with the scheduler's
+  // reason. A paused queue takes the job and holds it.
   void EndDoc() override;
   void Abort() override;
   bool Printing() const override;
@@ -47,6 +51,7 @@ class SystemPrinter : public TPrinter {
   DeviceValues Values() const;
 
   TPrinterOrientation orientation_ = TPrinterOrientation::poPortrait;
+  std::string title_;
   std::unique_ptr<QPrinter> printer_;
   std::unique_ptr<Job> job_;
   ForwardingCanvas canvas_;

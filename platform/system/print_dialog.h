@@ -8,6 +8,8 @@
 
 #include "platform/printing/print_settings.h"
 
+class QPrintDialog;
+
 namespace platform {
 
 // Shows the dialog starting from settings. True when the user confirmed
@@ -23,5 +25,11 @@ void SetPrintDialogAnswer(std::function<bool(PrintSettings&)> answer);
 void SetPrintDialogAnswer(std::function<bool()> answer);
 // No hook: the dialog again ({} picks this one).
 void SetPrintDialogAnswer(std::nullptr_t);
+
+// For tests of the dialog itself: the real dialog is shown, also on the
+// offscreen platform, and drive gets it once it is on the screen, to look
+// at what it offers and to press its buttons. A dialog drive leaves open is
+// cancelled. An answer hook comes first. nullptr: no driver.
+void SetPrintDialogDriver(std::function<void(QPrintDialog&)> drive);
 
 }  // namespace platform

@@ -3,6 +3,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <string>
+
+#include "engine/print_bitmap_scaled.h"
 #include "engine/zbx_qn.h"
 #include "platform/printing/recording_printer.h"
 #include "platform/system/message_box.h"
@@ -70,6 +74,43 @@ TEST_F(GraphicFilePrinting, CapitalBmpPrintsScaledAndCentred) {
   EXPECT_EQ(blit.rect, (platform::TRect{200, 1650, 4600, 4950}));
   EXPECT_EQ(blit.extra1, 400);
   EXPECT_EQ(blit.extra2, 300);
+}
+
+// Fault mended: PrintScale 100000 drew the picture millions of pixels wide,
+// a page no PDF reader could open. Only what reaches the sheet is drawn, and
+// it covers the sheet wherever the picture did: whole picture pixels at
+// their own size while they are small, else samples of the part on the sheet.
+TEST_F(GraphicFilePrinting, APictureFarLargerThanTheSheetIsCutToIt) {
+  const std::string name = folder_ / "p.bmp";
+  testing::WriteBmp(name, 400, 300);
+  const platform::TRect sheet{-100, -120, 5000, 6480};
+  for (const int32_t scale : {100, 200, 1000, 1600, 100000, 2000000000}) {
+    for (const int32_t position : {0, 1}) {
+      printer_.Jobs.clear();
+      zBxPrintGraphicFile(name.c_str(), 0, scale, position);
+      ASSERT_EQ(printer_.Jobs.size(), 1u);
+      ASSERT_EQ(printer_.Jobs[0].pages.at(0).Calls.size(), 1u) << scale;
+      const CanvasCall& blit = printer_.Jobs[0].pages[0].Calls[0];
+      const ScaledPlacement placed = ComputeScaledPlacement(400, 300, 4800, 6600, scale, position);
+      SCOPED_TRACE(std::to_string(scale) + "% at " + std::to_string(position));
+      const double perColumn = placed.width / 400.0;
+      const double perRow = placed.height / 300.0;
+      if (perColumn <= 16 && perRow <= 16) {
+        EXPECT_NEAR(blit.rect.Right - blit.rect.Left, blit.extra1 * perColumn, 1.0);
+        EXPECT_NEAR(blit.rect.Bottom - blit.rect.Top, blit.extra2 * perRow, 1.0);
+      }
+      EXPECT_LE(int64_t{blit.extra1} * blit.extra2, 1275 * 1650);
+      EXPECT_LE(blit.rect.Left, std::max(placed.x, sheet.Left));
+      EXPECT_LE(blit.rect.Top, std::max(placed.y, sheet.Top));
+      EXPECT_GE(blit.rect.Right, std::min<int64_t>(int64_t{placed.x} + placed.width, sheet.Right));
+      EXPECT_GE(blit.rect.Bottom, std::min<int64_t>(int64_t{placed.y} + placed.height, sheet.Bottom));
+      EXPECT_GE(blit.rect.Left, sheet.Left - 16);
+      EXPECT_GE(blit.rect.Top, sheet.Top - 16);
+      EXPECT_LE(blit.rect.Right, sheet.Right + 16);
+      EXPECT_LE(blit.rect.Bottom, sheet.Bottom + 16);
+    }
+  }
+  EXPECT_TRUE(messages_.Texts().empty());
 }
 
 TEST_F(GraphicFilePrinting, AnyNonZeroOrientationIsLandscape) {

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "engine/zbx_qn.h"
 #include "platform/capture/screen_capture.h"
@@ -146,6 +147,24 @@ TEST_F(ScreenCapture, WindowIsCapturedWhereverItStands) {
   ASSERT_EQ(image.size(), QSize(120, 90));
   EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFFu, 0xFF0000u);
   EXPECT_EQ(image.pixel(119, 89) & 0xFFFFFFu, 0xFF0000u);
+
+  // Fault mended: a window partly beyond the screen's edge could not be
+  // captured at all. What is on the screen is captured, the rest is white.
+  for (const auto& [x, y] : {std::pair{-40, 400}, std::pair{580, -30}}) {
+    const Window beyond = server_.ShowWindow(x, y, 120, 90, 0x00FF00);
+    auto partly = platform::CaptureWindow(static_cast<uint32_t>(beyond));
+    ASSERT_TRUE(std::holds_alternative<platform::Picture>(partly))
+        << std::get<platform::PictureError>(partly).reason;
+    const QImage& seen = std::get<platform::Picture>(partly).impl().image;
+    ASSERT_EQ(seen.size(), QSize(120, 90));
+    for (int row = 0; row < 90; ++row) {
+      for (int column = 0; column < 120; ++column) {
+        const bool onScreen = x + column >= 0 && x + column < 640 && y + row >= 0 && y + row < 480;
+        ASSERT_EQ(seen.pixel(column, row) & 0xFFFFFFu, onScreen ? 0x00FF00u : 0xFFFFFFu)
+            << x << "," << y << " at " << column << "," << row;
+      }
+    }
+  }
 }
 
 TEST_F(ScreenCapture, PrintWindowPrintsTheWindowOnOnePage) {

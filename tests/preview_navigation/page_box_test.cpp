@@ -54,6 +54,13 @@ TEST_F(PageBox, LastPageShowsInFullAndTheDownArrowStepsBackOne) {
   Expect(prev, 1004, "1004");
   QTest::mouseClick(prev.NextPage, Qt::LeftButton);
   Expect(prev, 1005, "1005");
+
+  // Fault mended: the arrow keys in the page box did nothing.
+  QTest::keyClick(prev.Edit1, Qt::Key_Down);
+  Expect(prev, 1004, "1004");
+  QTest::keyClick(prev.Edit1, Qt::Key_Up);
+  QTest::keyClick(prev.Edit1, Qt::Key_Up);
+  Expect(prev, 1005, "1005");
   EXPECT_TRUE(messages_.Texts().empty());
 }
 

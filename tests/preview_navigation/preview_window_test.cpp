@@ -91,7 +91,7 @@ TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
   LoadRows(45);
   TPrev prev;
   platform::SetPrintDialogAnswer([](platform::PrintSettings& settings) {
-    settings = {"Second floor", 2, true, {}};
+    settings = {"Second floor", 2, true, {}, true, true};
     return true;
   });
   QTest::mouseClick(prev.NextPage, Qt::LeftButton);
@@ -101,6 +101,8 @@ TEST_F(PreviewWindow, PrintButtonsPrintWhatTheDialogChose) {
   EXPECT_EQ(printer_.Jobs[0].settings.printerName, "Second floor");
   EXPECT_EQ(printer_.Jobs[0].pages.size(), 2u);
   EXPECT_EQ(printer_.Jobs[1].settings.copies, 2);
+  EXPECT_TRUE(printer_.Jobs[1].settings.reverse);
+  EXPECT_TRUE(printer_.Jobs[1].settings.grayscale);
   EXPECT_EQ(printer_.Jobs[1].pages.size(), 10u);
   EXPECT_EQ(printer_.Settings(), platform::PrintSettings{});
 
@@ -144,7 +146,9 @@ TEST_F(PreviewWindow, PrintButtonsTellOfDataBelowThePrintersSheet) {
 TEST_F(PreviewWindow, PreviewWithoutDisplayStillLaysOutForPrinting) {
   LoadRows(45);
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  testing::internal::CaptureStderr();
   EXPECT_EQ(zBxPreviewReport(), 0);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tessel: There is no display to show the preview on.\n");
   EXPECT_EQ(zBxPrintReport(), 0);
   ASSERT_EQ(printer_.Jobs.size(), 1u);
   EXPECT_EQ(printer_.Jobs[0].pages.size(), 5u);

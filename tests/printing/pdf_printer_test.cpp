@@ -92,6 +92,21 @@ TEST_F(PdfPrinting, WithoutTheVariableJobsAreNumberedInTheCurrentFolder) {
   PdfPrinter printer;
   EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("zbx_qn-1.pdf") + "\n");
   EXPECT_EQ(PrintJob(printer, 1), "zbx_qn: printed to " + Path("zbx_qn-2.pdf") + "\n");
+
+  // Fault mended: a second run numbered from 1 again and replaced the first
+  // run's files. It takes the free numbers, past anything another program
+  // left there, and never goes back below its own last one.
+  QFile other(QString::fromStdString(Path("zbx_qn-4.pdf")));
+  ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+  other.write("another program's file");
+  other.close();
+  PdfPrinter secondRun;
+  EXPECT_EQ(PrintJob(secondRun, 1), "zbx_qn: printed to " + Path("zbx_qn-3.pdf") + "\n");
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(Path("zbx_qn-1.pdf"))));
+  EXPECT_EQ(PrintJob(secondRun, 1), "zbx_qn: printed to " + Path("zbx_qn-5.pdf") + "\n");
+  EXPECT_EQ(PdfInfo(Path("zbx_qn-2.pdf"))["Pages"], "1");
+  ASSERT_TRUE(other.open(QIODevice::ReadOnly));
+  EXPECT_EQ(other.readAll(), "another program's file");
 }
 
 TEST_F(PdfPrinting, PagesAndPaperAsPdfinfoReadsThem) {

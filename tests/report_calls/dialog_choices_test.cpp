@@ -1,6 +1,7 @@
 // What the user chooses in the print dialog reaches the job: another printer,
 // the copies and their order, and a file to print to. The choice holds for
 // the print it was made for; a later print goes as before.
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,30 +16,9 @@ namespace {
 using tessel_test::CommandOutput;
 using tessel_test::PdfInfo;
 
-constexpr std::string_view kPagesTemplate =
-    "[RSTYLES]\nRR0=REPORTSTYLE\n[RR0]\n[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\n"
-    "[REPORT]\nRC1=FIXEDREGION\n"
-    "[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=1000\nPARENT=REPORT\n"
-    "[Body]\nRC2=LABEL\nRC3=REPEATREGION\n"
-    "[RC2]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=Body\nTEXT=Amounts\n"
-    "[RC3]\nNAME=Rows\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=100\nPARENT=Body\nMULTIPAGE=TRUE\n"
-    "[Rows]\nRC4=VARIABLE\n"
-    "[RC4]\nNAME=Amount\nLEFT=10\nTOP=30\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n";
-
 class DialogChoices : public ReportCalls {
  protected:
-  // Thirty amounts, ten to a page, each page headed "Amounts".
-  void Load() {
-    ASSERT_EQ(zBxCreateReport(Write("pages.qnf", kPagesTemplate).c_str()), 0);
-    zBxBeginRegion("Body");
-    for (int amount = 1; amount <= 30; ++amount) {
-      zBxBeginRegion("Rows");
-      zBxSetVariable("Amount", std::to_string(amount).c_str());
-      zBxEndRegion();
-    }
-    zBxEndRegion();
-    ASSERT_TRUE(Messages().empty());
-  }
+  void Load() { LoadPages(kPagesTemplate); }
 
   static void Choose(platform::PrintSettings choice) {
     platform::SetPrintDialogAnswer([choice](platform::PrintSettings& settings) {
@@ -88,6 +68,37 @@ TEST_F(DialogChoices, AnotherPrinterAndUncollatedCopiesReachTheJob) {
   EXPECT_EQ(printer_.Jobs[2].settings, platform::PrintSettings{});
   EXPECT_EQ(PageTexts(printer_.Jobs[2]), single);
   EXPECT_TRUE(Messages().empty());
+}
+
+// Every order the dialog can ask for: the sheets of the job are the pages
+// of one print, copied whole or page by page, and all of it last sheet
+// first in reverse order.
+TEST_F(DialogChoices, CopiesCollationAndReverseOrderMakeTheSheetsOfTheJob) {
+  Load();
+  zBxPrintReport();
+  const std::vector<std::string> single = PageTexts(printer_.Jobs.at(0));
+  ASSERT_EQ(single.size(), 3u);
+  for (const int copies : {1, 2, 3}) {
+    for (const bool collate : {false, true}) {
+      for (const bool reverse : {false, true}) {
+        platform::PrintSettings choice;
+        choice.copies = copies;
+        choice.collate = collate;
+        choice.reverse = reverse;
+        Choose(choice);
+        zBxPrintWithDialog();
+        std::vector<std::string> expected;
+        for (int outer = 0; outer < (collate ? copies : 3); ++outer) {
+          for (int inner = 0; inner < (collate ? 3 : copies); ++inner) {
+            expected.push_back(single[collate ? inner : outer]);
+          }
+        }
+        if (reverse) std::reverse(expected.begin(), expected.end());
+        EXPECT_EQ(PageTexts(printer_.Jobs.back()), expected)
+            << copies << " copies, collate " << collate << ", reverse " << reverse;
+      }
+    }
+  }
 }
 
 TEST_F(DialogChoices, CopiesAreHeldWithinWhatTheDialogOffers) {

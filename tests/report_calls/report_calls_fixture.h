@@ -26,6 +26,18 @@ inline constexpr std::string_view kAmountsTemplate =
     "[RC2]\nNAME=Amount\nLEFT=10\nTOP=5\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n"
     "[RC3]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=REPORT\nTEXT=Amounts\n";
 
+// Amounts in a repeat region inside a fixed region, ten to a page, each
+// page headed "Amounts".
+inline constexpr std::string_view kPagesTemplate =
+    "[RSTYLES]\nRR0=REPORTSTYLE\n[RR0]\n[STYLES]\nRS0=LABELSTYLE\n[RS0]\nSTYLENAME=DEFAULTSTYLE\n"
+    "[REPORT]\nRC1=FIXEDREGION\n"
+    "[RC1]\nNAME=Body\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=1000\nPARENT=REPORT\n"
+    "[Body]\nRC2=LABEL\nRC3=REPEATREGION\n"
+    "[RC2]\nNAME=Caption\nLEFT=0\nTOP=0\nWIDTH=200\nHEIGHT=20\nPARENT=Body\nTEXT=Amounts\n"
+    "[RC3]\nNAME=Rows\nLEFT=0\nTOP=0\nWIDTH=780\nHEIGHT=100\nPARENT=Body\nMULTIPAGE=TRUE\n"
+    "[Rows]\nRC4=VARIABLE\n"
+    "[RC4]\nNAME=Amount\nLEFT=10\nTOP=30\nWIDTH=100\nHEIGHT=20\nPARENT=Rows\nVARTYPE=integer\n";
+
 class ReportCalls : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -51,6 +63,19 @@ class ReportCalls : public ::testing::Test {
     return folder_.Write(name, text);
   }
   std::string WriteAmounts() { return Write("amounts.qnf", kAmountsTemplate); }
+
+  // A template like kPagesTemplate loaded with thirty amounts: three pages.
+  void LoadPages(std::string_view pagesTemplate) {
+    ASSERT_EQ(zBxCreateReport(Write("pages.qnf", pagesTemplate).c_str()), 0);
+    zBxBeginRegion("Body");
+    for (int amount = 1; amount <= 30; ++amount) {
+      zBxBeginRegion("Rows");
+      zBxSetVariable("Amount", std::to_string(amount).c_str());
+      zBxEndRegion();
+    }
+    zBxEndRegion();
+    ASSERT_TRUE(Messages().empty());
+  }
 
   const Texts& Messages() const { return messages_.Texts(); }
 
