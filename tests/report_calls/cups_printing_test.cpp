@@ -62,10 +62,12 @@ class CupsPrinting : public ReportCalls {
     }
   }
 
-  // The pages inside a thick red report frame.
+  // The pages inside a thick red report frame, small enough for Letter and
+  // A4 paper alike: the queue's paper is the machine's default.
   void Load() {
     std::string framed(kPagesTemplate);
-    framed.replace(framed.find("[RR0]\n"), 6, "[RR0]\nBORDERCOLOR=255\nBORDERTHICKNESS=120\n");
+    framed.replace(framed.find("[RR0]\n"), 6,
+                   "[RR0]\nBORDERCOLOR=255\nBORDERTHICKNESS=120\nPLACELEFT=0.25\nREPORTWIDTH=7.8\n");
     LoadPages(framed);
   }
 
