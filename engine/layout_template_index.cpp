@@ -8,12 +8,12 @@
 
 namespace engine {
 
-LayoutTemplateIndex::LayoutTemplateIndex(TemplateList& root) : root_(root) {}
+LayoutTemplateIndex::LayoutTemplateIndex(TemplateList& root) : root_(root), names_(root) {}
 
 rcDefItem* LayoutTemplateIndex::Find(const std::string& name) {
-  auto found = byName_.find(name);
-  if (found == byName_.end()) found = byName_.emplace(name, FindTemplateItem(root_, name)).first;
-  return found->second;
+  // The name index keeps its items read-only for the drawing; here they come
+  // from the root this index was given to change.
+  return const_cast<rcDefItem*>(names_.Find(name));
 }
 
 const rcDefItem& LayoutTemplateIndex::Named(const rcDefItem& item) {

@@ -10,6 +10,7 @@
 
 #include "engine/page_layout.h"
 #include "engine/template_items.h"
+#include "engine/template_name_index.h"
 
 namespace engine {
 
@@ -32,7 +33,7 @@ class LayoutTemplateIndex {
 
  private:
   TemplateList& root_;
-  std::unordered_map<std::string, rcDefItem*> byName_;
+  TemplateNameIndex names_;
   std::unordered_map<const rcDefItem*, rcDefItem*> firstTitle_;
   std::unordered_map<const TemplateList*, bool> holdsTitle_;
   std::unordered_map<const rcDefItem*, std::vector<char>> chainFlags_;
