@@ -1,11 +1,8 @@
 #include "tests/printing/private_scheduler.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <chrono>
 #include <csignal>
-#include <fstream>
+#include <filesystem>
 #include <functional>
 #include <sys/prctl.h>
 #include <sys/stat.h>
@@ -18,8 +15,6 @@ namespace {
 
 constexpr const char* kCupsd = "/usr/sbin/cupsd";
 
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
-
 bool WaitUntil(int milliseconds, const std::function<bool()>& done) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
   while (std::chrono::steady_clock::now() < end) {
@@ -29,33 +24,31 @@ bool WaitUntil(int milliseconds, const std::function<bool()>& done) {
   return done();
 }
 
-std::string SocketPath(const QTemporaryDir& folder) {
-  return folder.filePath(QStringLiteral("cups.sock")).toStdString();
-}
-
 }  // namespace
 
 bool PrivateScheduler::Installed() { return ::access(kCupsd, X_OK) == 0; }
 
 PrivateScheduler::PrivateScheduler(const std::string& queue)
-    : socket_(SocketPath(folder_)), queue_(queue), server_("CUPS_SERVER", socket_.c_str()) {
+    : socket_((folder_.Path() / "cups.sock").string()),
+      queue_(queue),
+      server_("CUPS_SERVER", socket_.c_str()) {
   if (!Installed()) {
     why_ = std::string(kCupsd) + " is not installed (Debian package cups)";
     return;
   }
-  const std::string root = folder_.path().toStdString();
-  for (const char* sub : {"conf", "spool", "spool/tmp", "cache", "state", "log", "out"}) {
-    QDir().mkpath(QString::fromStdString(root + "/" + sub));
+  const std::string root = folder_.Path().string();
+  for (const char* sub : {"spool/tmp", "cache", "state", "log", "out"}) {
+    std::filesystem::create_directories(folder_.Path() / sub);
   }
   // The scheduler runs filters as another user, who must write the output.
   ::chmod(root.c_str(), 0755);
   ::chmod((root + "/out").c_str(), 0777);
   output_ = root + "/out/" + queue + ".pdf";
-  WriteText(root + "/conf/cupsd.conf",
+  folder_.Write("conf/cupsd.conf",
             "Listen " + socket_ + "\nLogLevel info\nWebInterface No\nBrowsing No\n"
             "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
             "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
-  WriteText(root + "/conf/cups-files.conf",
+  folder_.Write("conf/cups-files.conf",
             "FileDevice Yes\nServerRoot " + root + "/conf\nRequestRoot " + root + "/spool\n"
             "TempDir " + root + "/spool/tmp\nCacheDir " + root + "/cache\nStateDir " + root +
             "/state\nErrorLog " + root + "/log/error_log\nAccessLog " + root +
@@ -102,14 +95,14 @@ std::string PrivateScheduler::Admin(const std::string& command) const {
 
 std::string PrivateScheduler::WaitForPrintedFile(int seconds) const {
   const bool done = WaitUntil(seconds * 1000, [this] {
-    return Admin("lpstat -o " + queue_).empty() && QFileInfo::exists(QString::fromStdString(output_)) &&
+    return Admin("lpstat -o " + queue_).empty() && std::filesystem::exists(output_) &&
            !PdfInfo(output_)["Pages"].empty();
   });
   return done ? output_ : std::string();
 }
 
 std::string PrivateScheduler::Log() const {
-  return CommandOutput("cat '" + folder_.path().toStdString() + "/log/error_log' 2>/dev/null");
+  return CommandOutput("cat '" + folder_.Path().string() + "/log/error_log' 2>/dev/null");
 }
 
 }  // namespace tessel_test

@@ -5,11 +5,11 @@
 // object. The machine's own scheduler and printers are never touched. One
 // queue, the default, writes every job it prints to a file. Every wait is
 // bounded.
-#include <QTemporaryDir>
 #include <string>
 #include <sys/types.h>
 
 #include "tests/printing/pdf_tools.h"
+#include "tests/template_reading/template_folder.h"
 
 namespace tessel_test {
 
@@ -38,7 +38,7 @@ class PrivateScheduler {
   std::string Log() const;
 
  private:
-  QTemporaryDir folder_;
+  TemplateFolder folder_;
   std::string socket_;
   std::string output_;
   std::string queue_;

@@ -76,9 +76,7 @@ class CupsPrinting : public ReportCalls {
     std::vector<std::string> firsts;
     const int pages = std::stoi(PdfInfo(path)["Pages"]);
     for (int page = 1; page <= pages; ++page) {
-      const std::string number = std::to_string(page);
-      std::istringstream words(CommandOutput("pdftotext -f " + number + " -l " + number + " '" + path +
-                                             "' - 2>/dev/null"));
+      std::istringstream words(PdfPageText(path, page));
       std::string word;
       while (words >> word && word == "Amounts") {
       }

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "platform/printing/printer.h"
-#include "tests/printing/pdf_tools.h"
 #include "tests/report_calls/report_calls_fixture.h"
 
 namespace engine {
 namespace {
 
-using tessel_test::CommandOutput;
 using tessel_test::PdfInfo;
 
 class DialogChoices : public ReportCalls {
@@ -38,11 +36,6 @@ class DialogChoices : public ReportCalls {
       pages.push_back(text);
     }
     return pages;
-  }
-
-  static std::string PdfPageText(const std::string& path, size_t page) {
-    const std::string number = std::to_string(page);
-    return CommandOutput("pdftotext -f " + number + " -l " + number + " '" + path + "' - 2>/dev/null");
   }
 };
 

@@ -11,6 +11,7 @@
 #include "platform/printing/recording_printer.h"
 #include "platform/system/message_box.h"
 #include "platform/system/print_dialog.h"
+#include "tests/printing/pdf_tools.h"
 #include "tests/template_reading/template_folder.h"
 
 namespace engine {
@@ -78,6 +79,12 @@ class ReportCalls : public ::testing::Test {
   }
 
   const Texts& Messages() const { return messages_.Texts(); }
+
+  static std::string PdfPageText(const std::string& path, size_t page) {
+    const std::string number = std::to_string(page);
+    return tessel_test::CommandOutput("pdftotext -f " + number + " -l " + number + " '" + path +
+                                      "' - 2>/dev/null");
+  }
 
   tessel_test::TemplateFolder folder_;
   platform::ScopedMessageRecorder messages_;
