@@ -173,32 +173,23 @@ TEST_F(ZoomTest, EveryRoadBackToALevelGivesThatLevelsPageExactly) {
   designer::TForm1& f = form();
   Activate();
   ASSERT_EQ(Level(), -1);
-  const platform::TBounds firstPaper = f.ScrollBox2->Bounds(), firstReport = f.REPORT->Bounds();
-  EXPECT_EQ(firstPaper, PageAt(-1).paper);
-  EXPECT_EQ(firstReport, PageAt(-1).report);
-  f.Standard1->Click();
-  EXPECT_EQ(f.ScrollBox2->Bounds(), (platform::TBounds{39, 0, 850, 1100}));
-  EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
-  f.FullPage1->Click();
-  f.Standard1->Click();
-  EXPECT_EQ(f.ScrollBox2->Bounds(), (platform::TBounds{39, 0, 850, 1100}));
-  EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
-
+  // The walk starts where the designer starts, and Standard and Full Page
+  // are among its steps.
   std::mt19937 random(20260317);
-  for (int walk = 0; walk < 200; ++walk) {
-    switch (random() % 4) {
+  for (int walk = -1; walk < 200; ++walk) {
+    switch (walk < 0 ? 4 : random() % 4) {
       case 0: f.ZoomIn1Click(nullptr); break;
       case 1: f.ZoomOut1Click(nullptr); break;
       case 2: f.Standard1->Click(); break;
-      default: f.FullPage1->Click(); break;
+      case 3: f.FullPage1->Click(); break;
     }
     const PageAtLevel expected = PageAt(Level());
     ASSERT_EQ(f.ScrollBox2->Bounds(), expected.paper) << "step " << walk << " level " << Level();
     ASSERT_EQ(f.REPORT->Bounds(), expected.report) << "step " << walk << " level " << Level();
   }
   f.SetZoom(-1);
-  EXPECT_EQ(f.ScrollBox2->Bounds(), firstPaper);
-  EXPECT_EQ(f.REPORT->Bounds(), firstReport);
+  EXPECT_EQ(f.ScrollBox2->Bounds(), PageAt(-1).paper);
+  EXPECT_EQ(f.REPORT->Bounds(), PageAt(-1).report);
 }
 
 TEST_F(ZoomTest, ScrollPositionsComeBackAndThePaperGoesToTheTop) {
