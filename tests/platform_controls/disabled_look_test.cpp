@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -48,7 +47,7 @@ class DisabledLook : public controls_test::ControlsTest {
 // an enabled one keeps its darker colour and has no highlight. A disabled
 // edit's text is grey too, without the emboss.
 struct CaptionCase {
-  std::function<platform::TControl*(platform::TForm*, const std::string&)> make;
+  platform::TControl* (*make)(platform::TForm*, const std::string&);
   platform::TBounds bounds;
   std::string caption;
   bool enabled;
@@ -57,29 +56,27 @@ struct CaptionCase {
 
 // A control of the class with the caption, or an edit with the text.
 template <class T>
-std::function<platform::TControl*(platform::TForm*, const std::string&)> Make() {
-  return [](platform::TForm* form, const std::string& caption) -> platform::TControl* {
-    auto* control = new T(form);
-    if constexpr (std::is_same_v<T, platform::TEdit>) {
-      control->SetText(caption);
-    } else {
-      control->SetCaption(caption);
-    }
-    return control;
-  };
+platform::TControl* Make(platform::TForm* form, const std::string& caption) {
+  auto* control = new T(form);
+  if constexpr (std::is_same_v<T, platform::TEdit>) {
+    control->SetText(caption);
+  } else {
+    control->SetCaption(caption);
+  }
+  return control;
 }
 
 TEST_F(DisabledLook, CaptionsShowWhetherTheControlIsEnabled) {
   const std::vector<CaptionCase> cases = {
-      {Make<platform::TCheckBox>(), {10, 10, 97, 17}, "Strike Out", false, 15, 10},
-      {Make<platform::TRadioButton>(), {10, 40, 113, 17}, "Landscape", false, 15, 10},
-      {Make<platform::TLabel>(), {10, 70, 80, 17}, "Style Name", false, 15, 10},
-      {Make<platform::TButton>(), {10, 100, 75, 25}, "Import", false, 15, 10},
-      {Make<platform::TGroupBox>(), {150, 10, 185, 105}, "Attributes", false, 15, 10},
-      {Make<platform::TEdit>(), {10, 10, 121, 21}, "DEFAULTSTYLE", false, 1, 0},
-      {Make<platform::TCheckBox>(), {10, 10, 97, 17}, "Strike Out", true, 0, 0},
-      {Make<platform::TLabel>(), {10, 70, 80, 17}, "Style Name", true, 0, 0},
-      {Make<platform::TButton>(), {10, 100, 75, 25}, "Import", true, 0, 0},
+      {&Make<platform::TCheckBox>, {10, 10, 97, 17}, "Strike Out", false, 15, 10},
+      {&Make<platform::TRadioButton>, {10, 40, 113, 17}, "Landscape", false, 15, 10},
+      {&Make<platform::TLabel>, {10, 70, 80, 17}, "Style Name", false, 15, 10},
+      {&Make<platform::TButton>, {10, 100, 75, 25}, "Import", false, 15, 10},
+      {&Make<platform::TGroupBox>, {150, 10, 185, 105}, "Attributes", false, 15, 10},
+      {&Make<platform::TEdit>, {10, 10, 121, 21}, "DEFAULTSTYLE", false, 1, 0},
+      {&Make<platform::TCheckBox>, {10, 10, 97, 17}, "Strike Out", true, 0, 0},
+      {&Make<platform::TLabel>, {10, 70, 80, 17}, "Style Name", true, 0, 0},
+      {&Make<platform::TButton>, {10, 100, 75, 25}, "Import", true, 0, 0},
   };
   for (const CaptionCase& c : cases) {
     std::unique_ptr<platform::TControl> control(c.make(form_.get(), c.caption));
