@@ -254,15 +254,24 @@ TEST_F(HostileTemplates, MissingAndRepeatedSections) {
   // Nothing at all and bytes that are no template: each is said to be no
   // template and leaves a fresh page.
   static constexpr char kNoTemplate[] = "\0\x01\xff[\r\n=\r\n[]\r\n=x\r\n[\r\n";
-  for (const std::string& text : {std::string(), std::string(kNoTemplate, sizeof kNoTemplate - 1)}) {
+  std::string noise(4096, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + i / 13) % 251);
+  for (const std::string& text : {std::string(), std::string(kNoTemplate, sizeof kNoTemplate - 1), noise,
+                                  std::string("Dear reader,\r\n[Letter]\r\nTo=you\r\n")}) {
+    form().Program().ReportStyle.PaperWidth = 11;
     const std::size_t errors = Errors().size();
     EXPECT_EQ(OpenText(text), Texts{});
     ASSERT_EQ(Errors().size(), errors + 1);
     EXPECT_EQ(Errors().back(), "\"" + WindowsPath("hostile.qnf") + "\" is not a report template.");
     ExpectEmptyUnnamedDesign();
     EXPECT_EQ(form().FStyleCount, 1);
-    EXPECT_EQ(form().REPORT->Width(), 800);
+    EXPECT_EQ(form().Program().ReportStyle.PaperWidth, 8.5);
+    EXPECT_EQ(form().Program().ReportStyle.PlaceLeft, 0.25);
+    EXPECT_EQ(form().REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
   }
+  // The fresh page takes new objects.
+  form().Fixed1Click(nullptr);
+  EXPECT_NE(form().PlaceObject(form().REPORT), nullptr);
   // No page: a fresh one; no [REPORT]: no objects.
   EXPECT_EQ(OpenText("[REPORT]\r\nRC1=FIXEDREGION\r\n" + Entry("RC1", "Body", "REPORT")), Texts{});
   EXPECT_EQ(form().REPORT->Width(), 800);

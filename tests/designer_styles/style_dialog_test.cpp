@@ -1,8 +1,6 @@
 // The style dialog: its form, the attribute conversions, what it shows of
 // the font dialog's font and what OK writes.
-#include <QImage>
 #include <QPixmap>
-#include <QWidget>
 
 #include "tests/designer_styles/styles_fixture.h"
 #include "tests/platform_controls/caption_pixels.h"
@@ -66,9 +64,7 @@ TEST_F(StyleDialogTest, DisabledNameAndAttributesAreReadableGreyUnderModifyStyle
     const QImage image = form.Widget()->grab().toImage();
     for (platform::TControl* control : std::initializer_list<platform::TControl*>{
              d.Edit1, d.CheckBox1, d.CheckBox2, d.CheckBox3, d.CheckBox4, d.Label1, d.Button1}) {
-      const QPoint at = control->Widget()->mapTo(form.Widget(), QPoint(0, 0));
-      shown.emplace_back(control->Name(),
-                         controls_test::CountCaptionPixels(image, QRect(at, control->Widget()->size())));
+      shown.emplace_back(control->Name(), controls_test::CountCaptionPixels(image, form.Widget(), control->Widget()));
     }
     form.Hide();
     d.BitBtn2->Click();

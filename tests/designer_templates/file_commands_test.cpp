@@ -302,28 +302,6 @@ TEST_F(FileCommands, PathsInAnyLanguageAreTheFilesChosen) {
   EXPECT_EQ(Errors().size(), 1u);
 }
 
-TEST_F(FileCommands, AFileThatIsNoTemplateSaysSoAndLeavesAFreshPage) {
-  TForm1& f = form();
-  f.Program().ReportStyle.PaperWidth = 11;
-  std::string noise(4096, '\0');
-  for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + i / 13) % 251);
-  for (const std::string& bytes : {noise, std::string(), std::string("Dear reader,\r\n[Letter]\r\nTo=you\r\n")}) {
-    Write("binary.qnf", bytes);
-    const std::size_t errors = Errors().size();
-    Open("binary.qnf");
-    ASSERT_EQ(Errors().size(), errors + 1);
-    EXPECT_EQ(Errors().back(), "\"" + WindowsPath("binary.qnf") + "\" is not a report template.");
-    EXPECT_EQ(f.Program().ReportStyle.PaperWidth, 8.5);
-    EXPECT_EQ(f.Program().ReportStyle.PlaceLeft, 0.25);
-    EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
-    EXPECT_EQ(f.REPORT->ControlCount(), 0);
-    EXPECT_EQ(f.FFileName, "");
-    EXPECT_EQ(f.FStyleCount, 1);
-    EXPECT_FALSE(f.FModified);
-  }
-  EXPECT_NE(Fixed(f.REPORT, 10, 10), nullptr);
-}
-
 TEST_F(FileCommands, NewCentresTheReportAndKeepsFoldersOnlyWithOk) {
   TForm1& f = form();
   designer::TReportStyle& style = f.Program().ReportStyle;

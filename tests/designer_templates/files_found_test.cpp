@@ -68,7 +68,7 @@ class FilesFound : public TemplateTest {
   }
 };
 
-TEST_F(FilesFound, OpenShowsWhatTheEngineWillPrintAndKeepsWhatIsStored) {
+TEST_F(FilesFound, OpenShowsWhatTheEngineWillPrintAndSavesWhatIsStored) {
   Open("reports/t.qnf");
   auto* chart = Object<designer::TImageRegion>("Chart");
   auto* notes = Object<designer::TRichTextRegion>("Notes");
@@ -86,10 +86,8 @@ TEST_F(FilesFound, OpenShowsWhatTheEngineWillPrintAndKeepsWhatIsStored) {
   EXPECT_EQ(notes->FFileLocation, "..\\RTFS");
   EXPECT_TRUE(dialogs->Messages().empty());
   EXPECT_TRUE(Errors().empty());
-}
 
-TEST_F(FilesFound, WhatIsSavedIsTheSameWhetherTheFilesWereFoundOrNot) {
-  Open("reports/t.qnf");
+  // What is saved is the same whether the files were found or not.
   SaveAs("found.qnf");
   std::filesystem::remove_all(folder() + "/reports/IMAGES");
   std::filesystem::remove_all(folder() + "/RTFS");

@@ -1,12 +1,12 @@
 // The nine zoom levels: the label, the geometry at each level by the
 // step-by-step rule, and the round trips that must find every object where
 // it was.
-#include <cstdlib>
 #include <random>
 
 #include "designer/objects/labels.h"
 #include "designer/objects/regions.h"
 #include "tests/designer_support/designer_fixture.h"
+#include "tests/platform_controls/zoom_reference.h"
 
 namespace tessel_test {
 namespace {
@@ -148,57 +148,32 @@ struct PageAtLevel {
   platform::TBounds paper, report;
 };
 
-int RoundedMulDiv(int a, int m, int d) {
-  const long long product = static_cast<long long>(a) * m;
-  return static_cast<int>(product >= 0 ? (product + d / 2) / d : -((-product + d / 2) / d));
-}
-
-platform::TBounds ChildStep(platform::TBounds b, int m, int d) {
-  const int left = RoundedMulDiv(b.Left, m, d), top = RoundedMulDiv(b.Top, m, d);
-  return {left, top, RoundedMulDiv(b.Left + b.Width, m, d) - left, RoundedMulDiv(b.Top + b.Height, m, d) - top};
-}
-
 PageAtLevel PageAt(int level) {
-  PageAtLevel page{{39, 0, 850, 1100}, {25, 50, 800, 1000}};
-  for (int i = 0; i < std::abs(level); ++i) {
-    const int m = level > 0 ? 100 : 85, d = level > 0 ? 85 : 100;
-    const platform::TBounds scaled = ChildStep(page.paper, m, d);
-    page.paper = {page.paper.Left, page.paper.Top, scaled.Width, scaled.Height};
-    page.report = ChildStep(page.report, m, d);
-  }
-  return page;
+  return {zoom_reference::RefOwnAtLevel({39, 0, 850, 1100}, level),
+          zoom_reference::RefAtLevel({25, 50, 800, 1000}, level)};
 }
 
 TEST_F(ZoomTest, EveryRoadBackToALevelGivesThatLevelsPageExactly) {
   designer::TForm1& f = form();
   Activate();
   ASSERT_EQ(Level(), -1);
-  const platform::TBounds firstPaper = f.ScrollBox2->Bounds(), firstReport = f.REPORT->Bounds();
-  EXPECT_EQ(firstPaper, PageAt(-1).paper);
-  EXPECT_EQ(firstReport, PageAt(-1).report);
-  f.Standard1->Click();
-  EXPECT_EQ(f.ScrollBox2->Bounds(), (platform::TBounds{39, 0, 850, 1100}));
-  EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
-  f.FullPage1->Click();
-  f.Standard1->Click();
-  EXPECT_EQ(f.ScrollBox2->Bounds(), (platform::TBounds{39, 0, 850, 1100}));
-  EXPECT_EQ(f.REPORT->Bounds(), (platform::TBounds{25, 50, 800, 1000}));
-
+  // The walk starts where the designer starts, and Standard and Full Page
+  // are among its steps.
   std::mt19937 random(20260317);
-  for (int walk = 0; walk < 200; ++walk) {
-    switch (random() % 4) {
+  for (int walk = -1; walk < 200; ++walk) {
+    switch (walk < 0 ? 4 : random() % 4) {
       case 0: f.ZoomIn1Click(nullptr); break;
       case 1: f.ZoomOut1Click(nullptr); break;
       case 2: f.Standard1->Click(); break;
-      default: f.FullPage1->Click(); break;
+      case 3: f.FullPage1->Click(); break;
     }
     const PageAtLevel expected = PageAt(Level());
     ASSERT_EQ(f.ScrollBox2->Bounds(), expected.paper) << "step " << walk << " level " << Level();
     ASSERT_EQ(f.REPORT->Bounds(), expected.report) << "step " << walk << " level " << Level();
   }
   f.SetZoom(-1);
-  EXPECT_EQ(f.ScrollBox2->Bounds(), firstPaper);
-  EXPECT_EQ(f.REPORT->Bounds(), firstReport);
+  EXPECT_EQ(f.ScrollBox2->Bounds(), PageAt(-1).paper);
+  EXPECT_EQ(f.REPORT->Bounds(), PageAt(-1).report);
 }
 
 TEST_F(ZoomTest, ScrollPositionsComeBackAndThePaperGoesToTheTop) {

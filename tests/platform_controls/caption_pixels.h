@@ -5,13 +5,12 @@
 // darker than the grey (text in an enabled colour).
 #include <QImage>
 #include <QRect>
+#include <QWidget>
 
 namespace controls_test {
 
 struct CaptionPixels {
-  int grey = 0;
-  int highlight = 0;
-  int darker = 0;
+  int grey = 0, highlight = 0, darker = 0;
 };
 
 inline CaptionPixels CountCaptionPixels(const QImage& image, const QRect& area) {
@@ -27,6 +26,11 @@ inline CaptionPixels CountCaptionPixels(const QImage& image, const QRect& area) 
     }
   }
   return counts;
+}
+
+// The caption of a control as it shows on the grab of its window.
+inline CaptionPixels CountCaptionPixels(const QImage& windowImage, QWidget* window, QWidget* control) {
+  return CountCaptionPixels(windowImage, QRect(control->mapTo(window, QPoint(0, 0)), control->size()));
 }
 
 }  // namespace controls_test

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/controls/buttons.h"
@@ -34,65 +34,66 @@ class DisabledLook : public controls_test::ControlsTest {
     form_->SetColor(platform::clSilver);
   }
 
-  template <class T>
-  T* Add(int left, int top, int width, int height, const std::string& caption, bool enabled) {
-    auto* control = new T(form_.get());
-    control->SetParent(form_.get());
-    control->SetBounds(left, top, width, height);
-    control->SetCaption(caption);
-    control->SetEnabled(enabled);
-    return control;
-  }
-
   CaptionPixels Shown(platform::TControl* control) {
     form_->Show();
     QApplication::processEvents();
-    const QImage image = form_->Widget()->grab().toImage();
-    const QPoint at = control->Widget()->mapTo(form_->Widget(), QPoint(0, 0));
-    return CountCaptionPixels(image, QRect(at, control->Widget()->size()));
+    return CountCaptionPixels(form_->Widget()->grab().toImage(), form_->Widget(), control->Widget());
   }
 
   std::unique_ptr<platform::TForm> form_;
 };
 
-TEST_F(DisabledLook, DisabledCaptionsAreGreyWithAWhiteHighlight) {
-  const std::vector<platform::TControl*> disabled = {
-      Add<platform::TCheckBox>(10, 10, 97, 17, "Strike Out", false),
-      Add<platform::TRadioButton>(10, 40, 113, 17, "Landscape", false),
-      Add<platform::TLabel>(10, 70, 80, 17, "Style Name", false),
-      Add<platform::TButton>(10, 100, 75, 25, "Import", false),
-      Add<platform::TGroupBox>(150, 10, 185, 105, "Attributes", false),
-  };
-  for (platform::TControl* control : disabled) {
-    const CaptionPixels pixels = Shown(control);
-    EXPECT_GE(pixels.grey, 15) << control->Widget()->metaObject()->className();
-    EXPECT_GE(pixels.highlight, 10) << control->Widget()->metaObject()->className();
-    EXPECT_EQ(pixels.darker, 0) << control->Widget()->metaObject()->className();
+// A disabled caption is grey, embossed with white and has nothing darker;
+// an enabled one keeps its darker colour and has no highlight. A disabled
+// edit's text is grey too, without the emboss.
+struct CaptionCase {
+  platform::TControl* (*make)(platform::TForm*, const std::string&);
+  platform::TBounds bounds;
+  std::string caption;
+  bool enabled;
+  int minGrey, minHighlight;
+};
+
+// A control of the class with the caption, or an edit with the text.
+template <class T>
+platform::TControl* Make(platform::TForm* form, const std::string& caption) {
+  auto* control = new T(form);
+  if constexpr (std::is_same_v<T, platform::TEdit>) {
+    control->SetText(caption);
+  } else {
+    control->SetCaption(caption);
   }
+  return control;
 }
 
-TEST_F(DisabledLook, EnabledCaptionsKeepTheirColourWithoutHighlight) {
-  const std::vector<platform::TControl*> enabled = {
-      Add<platform::TCheckBox>(10, 10, 97, 17, "Strike Out", true),
-      Add<platform::TLabel>(10, 70, 80, 17, "Style Name", true),
-      Add<platform::TButton>(10, 100, 75, 25, "Import", true),
+TEST_F(DisabledLook, CaptionsShowWhetherTheControlIsEnabled) {
+  const std::vector<CaptionCase> cases = {
+      {&Make<platform::TCheckBox>, {10, 10, 97, 17}, "Strike Out", false, 15, 10},
+      {&Make<platform::TRadioButton>, {10, 40, 113, 17}, "Landscape", false, 15, 10},
+      {&Make<platform::TLabel>, {10, 70, 80, 17}, "Style Name", false, 15, 10},
+      {&Make<platform::TButton>, {10, 100, 75, 25}, "Import", false, 15, 10},
+      {&Make<platform::TGroupBox>, {150, 10, 185, 105}, "Attributes", false, 15, 10},
+      {&Make<platform::TEdit>, {10, 10, 121, 21}, "DEFAULTSTYLE", false, 1, 0},
+      {&Make<platform::TCheckBox>, {10, 10, 97, 17}, "Strike Out", true, 0, 0},
+      {&Make<platform::TLabel>, {10, 70, 80, 17}, "Style Name", true, 0, 0},
+      {&Make<platform::TButton>, {10, 100, 75, 25}, "Import", true, 0, 0},
   };
-  for (platform::TControl* control : enabled) {
-    const CaptionPixels pixels = Shown(control);
-    EXPECT_GT(pixels.darker, 10) << control->Widget()->metaObject()->className();
-    EXPECT_EQ(pixels.highlight, 0) << control->Widget()->metaObject()->className();
+  for (const CaptionCase& c : cases) {
+    std::unique_ptr<platform::TControl> control(c.make(form_.get(), c.caption));
+    control->SetParent(form_.get());
+    control->SetBounds(c.bounds.Left, c.bounds.Top, c.bounds.Width, c.bounds.Height);
+    control->SetEnabled(c.enabled);
+    const CaptionPixels pixels = Shown(control.get());
+    SCOPED_TRACE(c.caption + (c.enabled ? " enabled" : " disabled"));
+    EXPECT_GE(pixels.grey, c.minGrey);
+    if (c.enabled) {
+      EXPECT_GT(pixels.darker, 10);
+      EXPECT_EQ(pixels.highlight, 0);
+    } else {
+      EXPECT_GE(pixels.highlight, c.minHighlight);
+      EXPECT_EQ(pixels.darker, 0);
+    }
   }
-}
-
-TEST_F(DisabledLook, ADisabledEditShowsItsTextInTheGreyOfDisabledText) {
-  auto* edit = new platform::TEdit(form_.get());
-  edit->SetParent(form_.get());
-  edit->SetBounds(10, 10, 121, 21);
-  edit->SetText("DEFAULTSTYLE");
-  edit->SetEnabled(false);
-  const CaptionPixels pixels = Shown(edit);
-  EXPECT_GE(pixels.grey, 1);
-  EXPECT_EQ(pixels.darker, 0);
 }
 
 }  // namespace

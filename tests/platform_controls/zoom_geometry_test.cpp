@@ -16,6 +16,7 @@
 #include "platform/controls/panel.h"
 #include "platform/controls/scroll_box.h"
 #include "tests/platform_controls/controls_test_support.h"
+#include "tests/platform_controls/zoom_reference.h"
 
 namespace {
 
@@ -24,35 +25,9 @@ using platform::TControl;
 using platform::TLabel;
 using platform::TPanel;
 using platform::TScaleStep;
-
-// The rounding of the window system's MulDiv, written out again so that the
-// tests do not lean on the code under test.
-int32_t RefMulDiv(int32_t a, int32_t m, int32_t d) {
-  const int64_t product = static_cast<int64_t>(a) * m;
-  const int64_t magnitude = (std::llabs(product) * 2 + d) / (2 * static_cast<int64_t>(d));
-  return static_cast<int32_t>(product < 0 ? -magnitude : magnitude);
-}
-
-TBounds RefScale(TBounds b, int32_t m, int32_t d) {
-  const int32_t left = RefMulDiv(b.Left, m, d), top = RefMulDiv(b.Top, m, d);
-  return TBounds{left, top, RefMulDiv(b.Left + b.Width, m, d) - left, RefMulDiv(b.Top + b.Height, m, d) - top};
-}
-
-// A child's bounds at a zoom level, computed from level 0.
-TBounds RefAtLevel(TBounds design, int level) {
-  for (int i = 0; i < std::abs(level); ++i) design = level > 0 ? RefScale(design, 100, 85) : RefScale(design, 85, 100);
-  return design;
-}
-
-// The bounds of the control zoomed itself: it stays where it is and each
-// step sizes it as a child standing there.
-TBounds RefOwnAtLevel(TBounds design, int level) {
-  for (int i = 0; i < std::abs(level); ++i) {
-    const TBounds scaled = level > 0 ? RefScale(design, 100, 85) : RefScale(design, 85, 100);
-    design = TBounds{design.Left, design.Top, scaled.Width, scaled.Height};
-  }
-  return design;
-}
+using zoom_reference::RefAtLevel;
+using zoom_reference::RefOwnAtLevel;
+using zoom_reference::RefScale;
 
 // The design bounds that bounds set at a zoom level stand for.
 TBounds RefDesignOf(TBounds shown, int level) {
